@@ -1,0 +1,40 @@
+// Resource and control ids of the launcher's dialogs (templates 100 and 102).
+#pragma once
+
+namespace vs {
+
+enum TemplateId { IDD_ABOUTBOX = 100, IDD_STARTER = 102 };
+enum ResourceId {
+  IDS_ABOUTBOX = 101,
+  IDR_MAINFRAME = 128,
+  IDB_MODIMAGES = 137,
+  IDB_BANNER = 138,
+};
+constexpr int IDM_ABOUTBOX = 0x0010;
+
+enum ControlId {
+  IDC_START = 1,  // IDOK
+  IDC_EXIT = 2,   // IDCANCEL
+  IDC_MODLIST = 1001,
+  IDC_DESCRIPTION = 1002,
+  IDC_WINDOWED = 1003,
+  IDC_NOSOUND = 1004,
+  IDC_NOMUSIC = 1005,
+  IDC_REPARSE = 1006,
+  IDC_CONVERTALL = 1007,
+  IDC_CONVERTTEXTURES = 1008,
+  IDC_PHYSICALFIRST = 1009,
+  IDC_ACTIONS = 1010,
+  IDC_SPYLEVEL = 1011,
+  IDC_SPYLEVEL_LABEL = 1012,
+  IDC_ARCHIVELOG = 1013,
+  IDC_BANNER = 1014,
+  IDC_PARAMETERS = 1015,
+  IDC_APPLICATION = 1016,
+  IDC_APPLICATION_LABEL = 1017,
+  IDC_AUTOCONVERT = 1018,
+  IDC_DEVELOPMENT = 1019,
+  IDC_HELP = 1027,
+};
+
+}  // namespace vs

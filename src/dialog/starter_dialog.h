@@ -1,0 +1,111 @@
+// The launcher's main dialog (template 102): its members, data exchange,
+// start-up, message table and handlers. Written once against our dialog layer;
+// every front end runs the same object.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dialog/control_ids.h"
+#include "platform/control_wrappers.h"
+#include "platform/dialog.h"
+#include "platform/services.h"
+
+namespace vs {
+
+class ModInfo;
+
+class StarterDialog : public Dialog {
+ public:
+  explicit StarterDialog(const Services& services);
+  ~StarterDialog() override;
+
+  bool OnInitDialog() override;
+  void OnOK() override;
+  void OnCancel() override;
+  bool OnMessage(Message message, int controlId, MessageArgs& args) override;
+
+  // Window messages.
+  void OnSysCommand(MessageArgs& args);
+  void OnPaint(MessageArgs& args);
+  void OnQueryDragIcon(MessageArgs& args);
+
+  // Mod list and description panel.
+  int scanMods();
+  void showModDescription(int index);
+  void OnModListClick(MessageArgs& args);
+
+  // Control behaviour.
+  void applyDevelopmentMode();
+  void updateStartCaption();
+  void OnDevelopmentClicked(MessageArgs& args);
+  void OnApplicationChanged(MessageArgs& args);
+  void OnHelp(MessageArgs& args);
+  void OnCheckBoxClicked(MessageArgs& args);
+  void OnModListDoubleClick(MessageArgs& args);
+
+  // Settings persistence.
+  void openSettingsKey();
+  void loadSettings();
+  void saveSettings();
+
+  // Archive switching.
+  void deactivateModArchives();
+  void activateModArchives(std::string vdf);
+
+  // Launch.
+  void launchSelected(std::string programName);
+
+  // Control wrappers, in the order of the dialog's class.
+  Button helpButton;
+  Button startButton;
+  Button autoConvertCheck;
+  Button developmentCheck;
+  Static applicationLabel;
+  ComboBox applicationCombo;
+  Edit descriptionEdit;
+  Button reparseCheck;
+  Button physicalFirstCheck;
+  Button convertTexturesCheck;
+  Button convertAllCheck;
+  ComboBox spyLevelCombo;
+  Static spyLevelLabel;
+  Static bannerStatic;
+  ListBox archiveLog;
+  Button actionsGroup;
+  ListCtrl modList;
+
+  // Values exchanged with the controls.
+  std::int32_t convertAll = 0;
+  std::int32_t convertTextures = 0;
+  std::int32_t noMusic = 0;
+  std::int32_t noSound = 0;
+  std::int32_t physicalFirst = 0;
+  std::int32_t reparseScripts = 0;
+  std::int32_t windowed = 0;
+  std::string descriptionText;
+  std::int32_t spyLevel = 0;
+  std::string parameters;
+  std::int32_t startApp = 0;
+  std::int32_t developmentMode = 0;
+  std::int32_t autoConvert = 0;
+  std::int32_t selectedItem = 0;
+
+  bool settingsKey = false;  // the store's key is open
+  int appIcon = IDR_MAINFRAME;
+  ImageListHandle modImages = kNoImageList;
+
+ protected:
+  void DoDataExchange(DataExchange& dx) override;
+
+ private:
+  void appendLog(const std::string& line);
+
+  Services services_;
+  // The records of the listed items; each item's data points at one of them.
+  std::vector<std::unique_ptr<ModInfo>> listedRecords_;
+};
+
+}  // namespace vs

@@ -1,0 +1,51 @@
+// StarterDialog: from the start command to a running program.
+#include "dialog/starter_dialog.h"
+#include "launch/command_line.h"
+#include "launch/program_files.h"
+#include "launch/spawn_error_text.h"
+#include "mods/mod_info.h"
+
+namespace vs {
+
+void StarterDialog::OnOK() {
+  UpdateData(true);
+  const auto program = programForApplication(startApp);
+  if (!program)
+    return;
+  launchSelected(*program);
+}
+
+void StarterDialog::launchSelected(std::string programName) {
+  UpdateData(true);
+  developmentMode = 0;
+  UpdateData(false);
+  applyDevelopmentMode();
+
+  archiveLog.ResetContent();
+  archiveLog.UpdateWindow();
+
+  const int mark = modList.GetSelectionMark();
+  if (mark < 0) {
+    appendLog("Please select a game!");
+    return;
+  }
+  const auto* record = reinterpret_cast<const ModInfo*>(modList.GetItemData(mark));
+  if (record == nullptr) {
+    appendLog("Couldn't find informations about the selected game.");
+    return;
+  }
+
+  const std::string switches =
+      composeCommandLine(record->fileName, windowed, noSound, noMusic, physicalFirst, convertAll,
+                         convertTextures, autoConvert, reparseScripts, spyLevel, parameters);
+  deactivateModArchives();
+  activateModArchives(record->vdf);
+
+  appendLog("CALLING \"" + programName + "\"");
+  appendLog("  " + switches);
+  if (const int error = services_.processes.startProcess(programName, switches); error != 0) {
+    appendLog("Error: " + spawnErrorText(error));
+  }
+}
+
+}  // namespace vs

@@ -1,0 +1,21 @@
+// Small rules of the dialog's start-up and painting, kept pure.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/controls.h"
+
+namespace vs {
+
+// The directory of the executable: the path cut at its last "/" or "\" when
+// that lies after the first character; nothing otherwise.
+std::optional<std::string> programDirectory(const std::string& executablePath);
+
+// "VornakStarter" + " v" + "1.13"
+std::string dialogCaption();
+
+// Where the icon goes to sit centred in the client area while minimised.
+Size centredIconPosition(Size client, Size icon);
+
+}  // namespace vs

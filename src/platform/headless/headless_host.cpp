@@ -1,0 +1,43 @@
+#include "platform/headless/headless_host.h"
+
+#include "dialog/control_ids.h"
+
+namespace vs {
+
+HeadlessHost::HeadlessHost()
+    : modalScript([](HeadlessWindow& window) { window.click(IDOK); }),
+      strings{{IDS_ABOUTBOX, "&About VornakStarter..."}},
+      bitmapWidths{{IDB_MODIMAGES, 720}, {IDB_BANNER, 474}} {}
+
+std::unique_ptr<HeadlessWindow> HeadlessHost::open(Dialog& dialog) {
+  const DialogTemplate* tmpl = findDialogTemplate(dialog.templateId());
+  if (tmpl == nullptr)
+    return nullptr;
+  auto window = std::make_unique<HeadlessWindow>(*this, dialog, *tmpl);
+  dialog.attachControls(window.get());
+  dialog.OnInitDialog();
+  return window;
+}
+
+int HeadlessHost::runModal(Dialog& dialog, Dialog*) {
+  modalRuns.push_back(dialog.templateId());
+  auto window = open(dialog);
+  if (!window)
+    return -1;
+  if (modalScript)
+    modalScript(*window);
+  dialog.attachControls(nullptr);
+  return window->ended() ? window->result() : -1;
+}
+
+std::string HeadlessHost::loadString(int id) const {
+  auto it = strings.find(id);
+  return it == strings.end() ? std::string() : it->second;
+}
+
+int HeadlessHost::bitmapWidth(int bitmapId) const {
+  auto it = bitmapWidths.find(bitmapId);
+  return it == bitmapWidths.end() ? 0 : it->second;
+}
+
+}  // namespace vs

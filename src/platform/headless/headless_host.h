@@ -1,0 +1,36 @@
+// The headless front end: opens dialogs as in-memory windows for tests and
+// benchmarks, and answers nested modal runs through a test-chosen script.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/dialog_host.h"
+#include "platform/headless/headless_window.h"
+
+namespace vs {
+
+class HeadlessHost : public DialogHost {
+ public:
+  HeadlessHost();
+
+  // Creates the window, fills its combo boxes and runs OnInitDialog; the
+  // window then stays open for the test to drive. nullptr if no template.
+  std::unique_ptr<HeadlessWindow> open(Dialog& dialog);
+
+  // A nested modal run (the About box): opens the dialog, hands its window to
+  // `modalScript` (by default a press on OK) and returns the result.
+  int runModal(Dialog& dialog, Dialog* owner) override;
+  std::string loadString(int id) const override;
+
+  std::function<void(HeadlessWindow&)> modalScript;
+  std::vector<int> modalRuns;  // template ids, in order
+  std::map<int, std::string> strings;
+  int bitmapWidth(int bitmapId) const;
+  std::map<int, int> bitmapWidths;  // bitmap id -> width in pixels
+};
+
+}  // namespace vs

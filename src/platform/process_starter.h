@@ -1,0 +1,16 @@
+// Starting a program without waiting for it.
+#pragma once
+
+#include <string>
+
+namespace vs {
+
+class ProcessStarter {
+ public:
+  virtual ~ProcessStarter() = default;
+  // Starts `programName` with the switch string as its command line after the
+  // program name. Returns 0 on success, otherwise the errno value of the failure.
+  virtual int startProcess(const std::string& programName, const std::string& switchString) = 0;
+};
+
+}  // namespace vs
