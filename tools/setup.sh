@@ -1,0 +1,17 @@
+#!/bin/sh
+# Installs what building and testing the launcher needs on Debian 12 (as root).
+set -eu
+packages="cmake ninja-build g++ clang libclang-rt-14-dev clang-format libgtest-dev libgmock-dev
+  libbenchmark-dev qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev xvfb xauth xdotool x11-apps
+  imagemagick python3 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+  wine wine64 fonts-wine procps"
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  # shellcheck disable=SC2086
+  apt-get install -y -q --no-install-recommends $missing
+fi
