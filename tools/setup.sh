@@ -2,7 +2,7 @@
 # Installs what building and testing the launcher needs on Debian 12 (as root).
 set -eu
 packages="cmake ninja-build g++ clang libclang-rt-14-dev clang-format libgtest-dev libgmock-dev
-  libbenchmark-dev qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev xvfb xauth xdotool x11-apps x11-utils
+  libbenchmark-dev qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev xvfb xauth xdotool xclip x11-apps x11-utils
   imagemagick python3 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
   wine wine64 fonts-wine procps"
 missing=""
