@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include "mods/mod_list_rules.h"
 
@@ -44,6 +45,12 @@ bool exists(const std::string& path) {
   return ::lstat(path.c_str(), &info) == 0;
 }
 
+bool sameEntry(const std::string& path, const struct stat& entry) {
+  struct stat info;
+  return ::lstat(path.c_str(), &info) == 0 && info.st_dev == entry.st_dev &&
+         info.st_ino == entry.st_ino;
+}
+
 std::string reason(int error) {
   return std::strerror(error);
 }
@@ -67,42 +74,51 @@ std::string PosixFileSystem::resolveExisting(const std::string& path) {
   const auto cut = path.find_last_of('/');
   const std::string directory = cut == std::string::npos ? "" : path.substr(0, cut + 1);
   const std::string wanted = lowerAscii(cut == std::string::npos ? path : path.substr(cut + 1));
-  std::string found;
+  std::optional<std::string> found;
   forEachEntry(directory, [&](const std::string& name) {
-    if (lowerAscii(name) != wanted)
-      return true;
-    found = directory + name;
-    return false;
+    if (lowerAscii(name) == wanted && (!found || name < *found))
+      found = name;
+    return true;
   });
-  return found.empty() ? path : found;
+  return found ? directory + *found : path;
 }
 
 std::optional<std::string> PosixFileSystem::moveNoReplace(const std::string& from,
                                                           const std::string& to) {
-  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
     return std::nullopt;
-  }
   const int error = errno;
   if (error != EINVAL && error != ENOSYS && error != ENOTSUP)
     return reason(error);
+  return moveWithoutRenameFlag(from, to);
+}
 
-  // The file system refuses the flag: a hard link cannot replace either, and
-  // the source goes only once the link stands.
-  struct stat info;
-  if (::lstat(from.c_str(), &info) != 0)
+std::optional<std::string> moveWithoutRenameFlag(const std::string& from, const std::string& to) {
+  struct stat source;
+  if (::lstat(from.c_str(), &source) != 0)
     return reason(errno);
-  if (S_ISDIR(info.st_mode)) {
-    if (exists(to))
-      return reason(EEXIST);
-    if (::rename(from.c_str(), to.c_str()) != 0)
+
+  if (S_ISDIR(source.st_mode)) {
+    // mkdir fails on any existing entry; rename then only replaces our own
+    // empty directory, and a failed rename leaves nothing but that to remove.
+    if (::mkdir(to.c_str(), 0700) != 0)
       return reason(errno);
+    if (::rename(from.c_str(), to.c_str()) != 0) {
+      const int renameError = errno;
+      ::rmdir(to.c_str());  // removes only an empty directory
+      return reason(renameError);
+    }
     return std::nullopt;
   }
+
   if (::link(from.c_str(), to.c_str()) != 0)
     return reason(errno);
   if (::unlink(from.c_str()) != 0) {
     const int unlinkError = errno;
-    ::unlink(to.c_str());  // the source is still there; take the second name back
+    // Take the new name back only while the old one still holds the same
+    // entry; otherwise the new name may be the last one left.
+    if (sameEntry(from, source) && sameEntry(to, source))
+      ::unlink(to.c_str());
     return reason(unlinkError);
   }
   return std::nullopt;
