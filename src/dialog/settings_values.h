@@ -13,7 +13,7 @@ constexpr std::size_t kIntegerValueSize = 4;
 constexpr std::size_t kParametersValueSize = 260;
 
 std::vector<std::uint8_t> encodeInteger(std::int32_t value);
-// Values shorter than 4 bytes are not ours: nullopt-like false.
+// False for a value shorter than 4 bytes: such a value is passed over.
 bool decodeInteger(const std::vector<std::uint8_t>& data, std::int32_t& value);
 
 // The text, one zero byte, zeros to 260 bytes; text beyond 259 bytes is cut,
