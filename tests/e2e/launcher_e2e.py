@@ -133,9 +133,14 @@ class Session:
         start = du.point(x, y, 4, 4)
         end = du.point(x + w, y + h, -24, -6)
         self.desktop.drag(*start, *end)
-        shown = self.desktop.primary_selection().replace("\r\n", "\n")
-        self.checks.equal(f"{what}: the description of {mod.file_name} is shown", shown,
-                          mod.description_text().replace("\r\n", "\n"))
+        expected = mod.description_text().replace("\r\n", "\n")
+        deadline = time.monotonic() + 5
+        while True:  # the program may still be busy with the drag
+            shown = self.desktop.primary_selection().replace("\r\n", "\n")
+            if shown == expected or time.monotonic() > deadline:
+                break
+            time.sleep(0.2)
+        self.checks.equal(f"{what}: the description of {mod.file_name} is shown", shown, expected)
 
     def check_start(self, what: str, calls_before: int, program: str, arguments: list[str],
                     mod: Mod) -> None:
@@ -267,9 +272,13 @@ def main() -> int:
     checks = Checks()
     session = Session(os.path.abspath(args.launcher), os.path.abspath(args.artifacts), checks)
     try:
-        stored = run_first(session, checks)
-        if stored:
-            run_second(session, checks, stored)
+        try:
+            stored = run_first(session, checks)
+            if stored:
+                run_second(session, checks, stored)
+        except (RuntimeError, subprocess.TimeoutExpired) as error:
+            session.screenshot("broken-off")
+            checks.true("the steps run to their end", False, str(error))
     finally:
         if args.keep:
             print(f"game directory kept in {session.tmp}")

@@ -92,7 +92,7 @@ class Desktop:
             time.sleep(0.15)
 
     def type_text(self, text: str) -> None:
-        self._run("xdotool", "type", "--delay", "40", text)
+        self._run("xdotool", "type", "--delay", "40", "--", text)
         time.sleep(0.15)
 
     def click(self, x: int, y: int) -> None:
