@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "mods/ini_line.h"
 
@@ -11,6 +12,13 @@ namespace {
 
 constexpr int kLineBuffer = 1024;
 
+// A pipe would block the open and a device can read without end; neither is
+// a description, so only regular files (or links to them) are opened.
+bool isPlainFile(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
 }  // namespace
 
 ModInfo::ModInfo(std::string name) : ModInfo(name, name) {}
@@ -18,7 +26,7 @@ ModInfo::ModInfo(std::string name) : ModInfo(name, name) {}
 ModInfo::ModInfo(std::string name, const std::string& pathToOpen) : fileName(std::move(name)) {
   int keyCount = 0;
   bool headerSeen = false;
-  std::FILE* file = std::fopen(pathToOpen.c_str(), "r");
+  std::FILE* file = isPlainFile(pathToOpen) ? std::fopen(pathToOpen.c_str(), "r") : nullptr;
   if (file != nullptr) {
     char buffer[kLineBuffer];
     // A failed read that leaves the end-of-file indicator unset still ends
