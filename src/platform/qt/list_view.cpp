@@ -10,6 +10,18 @@ namespace {
 constexpr int kImageRole = Qt::UserRole + 1;
 constexpr int kItemDataRole = Qt::UserRole + 2;
 
+// The image of a row, or none when the list has no image list or the index is outside it.
+QIcon iconFor(const std::vector<std::vector<QPixmap>>& imageLists,
+              const std::map<int, ImageListHandle>& listImages, int id, int image) {
+  const auto found = listImages.find(id);
+  if (found == listImages.end())
+    return QIcon();
+  const ImageListHandle handle = found->second;
+  const bool known = handle >= 0 && handle < static_cast<int>(imageLists.size()) && image >= 0 &&
+                     image < static_cast<int>(imageLists[handle].size());
+  return known ? QIcon(imageLists[handle][image]) : QIcon();
+}
+
 }  // namespace
 
 ModListWidget::ModListWidget(QtWindow& window, int id, QWidget* parent)
@@ -86,7 +98,7 @@ int QtWindow::insertItem(int id, int index, const std::string& text, int image) 
   item->setData(kImageRole, image);
   const QSignalBlocker blocker(list);
   list->insertItem(index, item);
-  refreshItemIcons(id);
+  item->setIcon(iconFor(imageLists_, listImages_, id, image));
   return index;
 }
 
@@ -95,13 +107,9 @@ void QtWindow::refreshItemIcons(int id) {
   auto found = listImages_.find(id);
   if (list == nullptr || found == listImages_.end())
     return;
-  const ImageListHandle handle = found->second;
   for (int row = 0; row < list->count(); ++row) {
     QListWidgetItem* item = list->item(row);
-    const int image = item->data(kImageRole).toInt();
-    const bool known = handle >= 0 && handle < static_cast<int>(imageLists_.size()) && image >= 0 &&
-                       image < static_cast<int>(imageLists_[handle].size());
-    item->setIcon(known ? QIcon(imageLists_[handle][image]) : QIcon());
+    item->setIcon(iconFor(imageLists_, listImages_, id, item->data(kImageRole).toInt()));
   }
 }
 

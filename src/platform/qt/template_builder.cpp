@@ -1,5 +1,6 @@
 // Widgets from a dialog template: same ids, kinds, texts and tab order, with
 // rectangles converted from dialog units through the dialog font's base units.
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "platform/qt/widgets.h"
 #include "platform/qt/window.h"
@@ -43,6 +45,38 @@ QWidget* makeStatic(const ControlTemplate& c, QWidget* parent) {
     label->setWordWrap(true);
   }
   return label;
+}
+
+// The substitute font runs a little wider than the template's: a one-line
+// label or check box grows to its text rather than wrapping or clipping it.
+QRect fittedRect(const ControlTemplate& c, QWidget* w, QRect rect, BaseUnits units) {
+  if (auto* label = dynamic_cast<QLabel*>(w); label && !label->pixmap().isNull()) {
+    rect.setSize(label->pixmap().deviceIndependentSize().toSize());  // as a bitmap static does
+    return rect;
+  }
+  if (c.kind == ControlKind::comboDropList) {
+    rect.setHeight(w->sizeHint().height());  // the template gives the dropped-down height
+    return rect;
+  }
+  if (auto* button = dynamic_cast<QAbstractButton*>(w); button && (c.style & kMultiLine)) {
+    // Wrapped lines that need more room grow the box about its middle, where
+    // a multi-line caption is centred anyway.
+    const int lines = static_cast<int>(button->text().count(QLatin1Char('\n'))) + 1;
+    const int needed = lines * w->fontMetrics().height() + 4;
+    if (needed > rect.height())
+      rect.adjust(0, -(needed - rect.height()) / 2, 0, (needed - rect.height() + 1) / 2);
+    return rect;
+  }
+  const bool oneLine = c.rect.height * units.y / 8 < 2 * w->fontMetrics().height();
+  if (!oneLine)
+    return rect;
+  if (auto* label = dynamic_cast<QLabel*>(w)) {
+    label->setWordWrap(false);
+    rect.setWidth(std::max(rect.width(), label->sizeHint().width()));
+  } else if (c.kind == ControlKind::checkBox) {
+    rect.setWidth(std::max(rect.width(), w->sizeHint().width()));
+  }
+  return rect;
 }
 
 }  // namespace
@@ -137,14 +171,18 @@ void QtWindow::buildFromTemplate() {
 
   for (const ControlTemplate& c : tmpl_.controls) {
     QWidget* w = makeControl(c);
+    if (c.style & kMultiLine)
+      w->setProperty("vsWrapText", true);
     QRect rect = toPixels(c.rect, units_);
-    if (auto* label = dynamic_cast<QLabel*>(w); label && !label->pixmap().isNull()) {
-      rect.setSize(
-          label->pixmap().deviceIndependentSize().toSize());  // bitmap statics size to their image
-    } else if (c.kind == ControlKind::comboDropList) {
-      rect.setHeight(w->sizeHint().height());  // the template gives the dropped-down height
+    w->setGeometry(rect);  // a multi-line caption wraps to this width
+    if (c.id >= 0) {
+      controls_[c.id] = w;
+      connectControl(c.id, w);
+      setText(c.id, c.text);
+    } else {
+      showText(w, decodeBytes(c.text));
     }
-    w->setGeometry(rect);
+    w->setGeometry(fittedRect(c, w, rect, units_));
     // Earlier controls lie above later ones, as in a dialog's z-order.
     w->lower();
     w->installEventFilter(widget_);
@@ -154,16 +192,6 @@ void QtWindow::buildFromTemplate() {
     } else {
       w->setFocusPolicy(Qt::NoFocus);
     }
-    if (c.style & kMultiLine)
-      w->setProperty("vsWrapText", true);
-    if (c.id >= 0) {
-      controls_[c.id] = w;
-      connectControl(c.id, w);
-    }
-    if (c.id >= 0)
-      setText(c.id, c.text);
-    else
-      showText(w, decodeBytes(c.text));
   }
   for (std::size_t i = 1; i < tabOrder_.size(); ++i)
     QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
