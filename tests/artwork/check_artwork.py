@@ -12,6 +12,7 @@ RES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res"
 sys.dont_write_bytecode = True  # nothing of ours lands in res/
 sys.path.insert(0, RES)
 import make_artwork  # noqa: E402
+from artwork import canvas, formats  # noqa: E402
 
 
 def read(name):
@@ -123,15 +124,15 @@ class Banner(unittest.TestCase):
 
 class Writer(unittest.TestCase):
     def test_rows_are_bottom_up_high_nibble_first_and_padded(self):
-        bits = make_artwork.pack_rows([[1, 2, 3], [4, 5, 6]], 3, 2, 4)
+        bits = formats.pack_rows([[1, 2, 3], [4, 5, 6]], 3, 2, 4)
         self.assertEqual(bits, bytes([0x45, 0x60, 0, 0, 0x12, 0x30, 0, 0]))
 
     def test_palette_reduction_fits_the_limit_and_keeps_colours_close(self):
-        c = make_artwork.Canvas(40, 25)
+        c = canvas.Canvas(40, 25)
         for y in range(25):
             for x in range(40):
                 c.px[y][x] = (x * 6, y * 10, (x * y) % 256)
-        palette, mapper = make_artwork.reduce_palette([c], 256, fixed=((0, 0, 0),))
+        palette, mapper = formats.reduce_palette([c], 256, fixed=((0, 0, 0),))
         self.assertLessEqual(len(palette), 256)
         self.assertEqual(palette[0], (0, 0, 0))
         for row in c.px:

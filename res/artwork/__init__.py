@@ -1,0 +1,1 @@
+"""Drawing and file-writing parts of res/make_artwork.py."""
