@@ -74,6 +74,12 @@ class Controls {
   virtual Size systemIconSize() const = 0;
   virtual void drawIcon(int iconId, int x, int y) = 0;
   virtual void endDialog(int result) = 0;
+  // Has the window system carry out a system command the dialog leaves to it
+  // (moving, minimising, closing); false when the front end has no such default.
+  virtual bool runDefaultSysCommand(unsigned commandId) {
+    (void)commandId;
+    return false;
+  }
 };
 
 }  // namespace vs

@@ -10,6 +10,8 @@ bool Dialog::OnInitDialog() {
 }
 
 void Dialog::DefaultSysCommand(unsigned commandId) {
+  if (controls_ != nullptr && controls_->runDefaultSysCommand(commandId))
+    return;
   // Moving, sizing and minimising belong to the window system; closing ends
   // the dialog the way Escape does.
   if ((commandId & 0xFFF0u) == SC_CLOSE)
