@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <vector>
 
@@ -130,6 +131,11 @@ int spawn(const std::string& path, char* const argv[], pid_t& child) {
   closeInheritedDescriptors(actions);
   sigset_t all, none;
   sigfillset(&all);
+#ifdef __GLIBC__
+  // glibc's sigfillset leaves out its two internal signals, and its
+  // posix_spawn then hands them to the program as ignored.
+  std::memset(&all, 0xff, sizeof all);
+#endif
   sigemptyset(&none);
   posix_spawnattr_setsigdefault(&attributes, &all);
   posix_spawnattr_setsigmask(&attributes, &none);
