@@ -33,6 +33,9 @@ void LogListWidget::showLatest() {
 
 void LogListWidget::flush() {
   flushQueued_ = false;
+  // A window not yet on screen paints nothing; the frame counts all the same.
+  paintedOnce_ = true;
+  lastPaint_ = std::chrono::steady_clock::now();
   scrollToBottom();
   viewport()->repaint();
 }
