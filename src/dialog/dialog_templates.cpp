@@ -63,7 +63,7 @@ const DialogTemplate kStarterTemplate{
         {IDC_APPLICATION_LABEL, K::staticText,   kLeft | kGroup,     "Application:",      {240, 200, 38, 8}},
         {IDC_APPLICATION,      K::comboDropList, kVScroll | kTabStop, "",                 {240, 210, 68, 88}, 0,
                                                  {"Vornak", "Morlex"}},
-        {-1,                   K::staticText,    0,                  "developed by KARNOW-STUDIO, 2001", {4, 256, 108, 8}},
+        {-1,                   K::staticText,    0,                  "by KARNOW-STUDIO, 2001", {4, 256, 108, 8}},
         {IDC_HELP,             K::pushButton,    kTabStop,           "?",                 {204, 220, 20, 14}},
         {IDC_ACTIONS,          K::groupBox,      0,                  "Actions",           {4, 196, 92, 56}},
         {IDC_ARCHIVELOG,       K::listBox,       kNoSel | kNoIntegralHeight | kNotify | kVScroll | kHScroll | kBorder | kTabStop,
