@@ -36,11 +36,18 @@ std::optional<std::filesystem::path> passwordHome() {
 
 enum class ReadStatus { ok, missing, failed };
 
-ReadStatus readWhole(const std::filesystem::path& path, std::string& text) {
+// The whole file and, from the descriptor it was read through, its status.
+ReadStatus readWhole(const std::filesystem::path& path, std::string& text, struct stat& info) {
   text.clear();
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0)
     return errno == ENOENT ? ReadStatus::missing : ReadStatus::failed;
+  if (::fstat(fd, &info) != 0) {
+    ::close(fd);
+    return ReadStatus::failed;
+  }
+  if (info.st_size > 0)
+    text.reserve(static_cast<std::size_t>(info.st_size));
   char buffer[65536];
   while (true) {
     const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -74,7 +81,7 @@ bool writeAll(int fd, const std::string& text) {
 // Replaces `target` with `text` so that a crash at any moment leaves the old
 // file or the new one whole: a temporary file beside it, flushed, renamed over
 // it, and the directory flushed so that the rename itself lasts.
-bool replaceFile(std::filesystem::path target, const std::string& text) {
+bool replaceFile(std::filesystem::path target, const std::string& text, struct stat& written) {
   std::error_code error;
   if (std::filesystem::is_symlink(target, error)) {
     // A linked settings file stays linked: replace the file it names.
@@ -90,8 +97,9 @@ bool replaceFile(std::filesystem::path target, const std::string& text) {
   struct stat old {};
   if (::stat(target.c_str(), &old) == 0)
     ::fchmod(fd, old.st_mode & 07777);
-  const bool written = writeAll(fd, text) && ::fsync(fd) == 0;
-  if (::close(fd) != 0 || !written || ::rename(temporary.c_str(), target.c_str()) != 0) {
+  // The status after the flush is the renamed file's too: a rename keeps both.
+  const bool complete = writeAll(fd, text) && ::fsync(fd) == 0 && ::fstat(fd, &written) == 0;
+  if (::close(fd) != 0 || !complete || ::rename(temporary.c_str(), target.c_str()) != 0) {
     ::unlink(temporary.c_str());
     return false;
   }
@@ -126,22 +134,61 @@ PosixSettingsStore::PosixSettingsStore()
 
 PosixSettingsStore::PosixSettingsStore(std::filesystem::path file) : file_(std::move(file)) {}
 
+PosixSettingsStore::Identity PosixSettingsStore::identityOf(const struct stat& info) {
+  return {static_cast<unsigned long long>(info.st_dev),
+          static_cast<unsigned long long>(info.st_ino),
+          static_cast<unsigned long long>(info.st_size), info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
+}
+
+const reg::RegFile* PosixSettingsStore::current() {
+  struct stat info {};
+  if (::stat(file_->c_str(), &info) == 0 && seen_ && *seen_ == identityOf(info))
+    return &parsed_;
+  seen_.reset();
+  std::string text;
+  switch (readWhole(*file_, text, info)) {
+    case ReadStatus::failed:
+      return nullptr;
+    case ReadStatus::missing:
+      parsed_ = reg::RegFile::parse("");
+      return &parsed_;
+    case ReadStatus::ok:
+      break;
+  }
+  parsed_ = reg::RegFile::parse(text);
+  seen_ = identityOf(info);
+  return &parsed_;
+}
+
+bool PosixSettingsStore::save(reg::RegFile file) {
+  file.ensureHeader();
+  struct stat info {};
+  if (!replaceFile(*file_, file.text(), info)) {
+    seen_.reset();
+    return false;
+  }
+  parsed_ = std::move(file);
+  seen_ = identityOf(info);
+  return true;
+}
+
 bool PosixSettingsStore::createOrOpenKey() {
   open_ = false;
+  seen_.reset();
   if (!file_)
     return false;
   std::error_code error;
   std::filesystem::create_directories(file_->parent_path(), error);
   if (error)
     return false;
-  std::string text;
-  if (readWhole(*file_, text) == ReadStatus::failed)
+  const reg::RegFile* file = current();
+  if (!file)
     return false;
-  auto file = reg::RegFile::parse(text);
-  if (!file.hasKey(kKey)) {
-    file.ensureHeader();
-    file.addKey(kKey);
-    if (!replaceFile(*file_, file.text()))
+  if (!file->hasKey(kKey)) {
+    reg::RegFile changed = std::move(parsed_);
+    seen_.reset();
+    changed.addKey(kKey);
+    if (!save(std::move(changed)))
       return false;
   }
   open_ = true;
@@ -150,10 +197,10 @@ bool PosixSettingsStore::createOrOpenKey() {
 
 QueryResult PosixSettingsStore::queryBinary(const std::string& name, std::size_t bufferSize,
                                             std::vector<std::uint8_t>& data) {
-  std::string text;
-  if (!open_ || readWhole(*file_, text) == ReadStatus::failed)
+  const reg::RegFile* file = open_ ? current() : nullptr;
+  if (!file)
     return QueryResult::failed;
-  const reg::Lookup found = reg::RegFile::parse(text).find(kKey, name);
+  const reg::Lookup found = file->find(kKey, name);
   if (found.state == reg::Lookup::missing)
     return QueryResult::missing;
   if (found.state == reg::Lookup::unreadable)
@@ -167,17 +214,17 @@ QueryResult PosixSettingsStore::queryBinary(const std::string& name, std::size_t
 }
 
 bool PosixSettingsStore::setBinary(const std::string& name, const std::vector<std::uint8_t>& data) {
-  std::string text;
-  if (!open_ || readWhole(*file_, text) == ReadStatus::failed)
+  const reg::RegFile* file = open_ ? current() : nullptr;
+  if (!file)
     return false;
-  auto file = reg::RegFile::parse(text);
   const reg::Value value{reg::kBinary, data};
-  const reg::Lookup found = file.find(kKey, name);
+  const reg::Lookup found = file->find(kKey, name);
   if (found.state == reg::Lookup::found && found.value == value)
     return true;  // nothing to change: spare the disk a rewrite
-  file.ensureHeader();
-  file.set(kKey, name, value);
-  return replaceFile(*file_, file.text());
+  reg::RegFile changed = std::move(parsed_);
+  seen_.reset();  // the kept parse is being changed; it is the disk's again once saved
+  changed.set(kKey, name, value);
+  return save(std::move(changed));
 }
 
 }  // namespace vs

@@ -7,7 +7,10 @@
 #include <filesystem>
 #include <optional>
 
+#include "platform/posix/reg_file.h"
 #include "platform/settings_store.h"
+
+struct stat;
 
 namespace vs {
 
@@ -30,8 +33,23 @@ class PosixSettingsStore : public SettingsStore {
   const std::optional<std::filesystem::path>& file() const { return file_; }
 
  private:
+  // Which file on disk a parse came from: every save is a new file renamed into
+  // place, and an edit in place changes the time, so a match means unchanged.
+  struct Identity {
+    unsigned long long device = 0, inode = 0, size = 0;
+    long long seconds = 0, nanoseconds = 0;
+    bool operator==(const Identity&) const = default;
+  };
+  static Identity identityOf(const struct stat& info);
+  // The file as it is on disk now, parsed again only when it changed; nullptr
+  // when it cannot be read.
+  const reg::RegFile* current();
+  bool save(reg::RegFile file);
+
   std::optional<std::filesystem::path> file_;
   bool open_ = false;
+  std::optional<Identity> seen_;  // nullopt: no parse kept, or no file
+  reg::RegFile parsed_;
 };
 
 }  // namespace vs
