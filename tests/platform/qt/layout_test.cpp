@@ -132,3 +132,42 @@ TEST(QtArchiveLog, ALineShowsAtOnceButPaintsAreGatheredPerFrame) {
 
 }  // namespace
 }  // namespace vs::test
+
+namespace vs::test {
+namespace {
+
+// The dialog's own paint, without its controls.
+QImage paintDialogOnly(QWidget& dialog) {
+  QImage image(dialog.size(), QImage::Format_ARGB32);
+  image.fill(Qt::magenta);
+  dialog.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+  return image;
+}
+
+int pixelsUnlikeTheCorner(const QImage& image, QRect area) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x)
+      count += image.pixel(x, y) != image.pixel(0, 0);
+  }
+  return count;
+}
+
+TEST(QtMinimised, TheIconIsPaintedInTheMiddleOfTheClientArea) {
+  QtGame qt;
+  QtWindow& w = qt.open();
+  const Size icon = w.systemIconSize();
+  const QRect middle(QPoint((w.clientSize().width - icon.width + 1) / 2,
+                            (w.clientSize().height - icon.height + 1) / 2),
+                     QSize(icon.width, icon.height));
+  EXPECT_EQ(pixelsUnlikeTheCorner(paintDialogOnly(w.widget()), middle), 0);
+
+  w.widget().setWindowState(Qt::WindowMinimized);
+  ASSERT_TRUE(w.isMinimised());
+  const QImage minimised = paintDialogOnly(w.widget());
+  EXPECT_GT(pixelsUnlikeTheCorner(minimised, middle), icon.width * icon.height / 4);
+  EXPECT_EQ(pixelsUnlikeTheCorner(minimised, QRect(0, 0, w.clientSize().width, middle.top())), 0);
+}
+
+}  // namespace
+}  // namespace vs::test
