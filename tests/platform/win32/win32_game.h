@@ -68,6 +68,7 @@ class Win32Game {
     window_ = host.open(dialog());
     if (!window_)
       throw std::runtime_error("CreateDialogParamA failed: " + std::to_string(::GetLastError()));
+    // Shown, as a user sees it, so that painting and visibility are real.
     ::ShowWindow(window_->handle(), SW_SHOW);
     return *window_;
   }
