@@ -12,7 +12,9 @@ int StarterDialog::scanMods() {
   const int images = controls().imageCount(modImages);
   for (const std::string& found : services_.files.findByExtension("", ".ini")) {
     const std::string name = lowerAscii(found);
-    auto record = std::make_unique<ModInfo>(name, services_.files.resolveExisting(name));
+    // A name the search gave in lower case already is the entry itself.
+    const std::string path = name == found ? found : services_.files.resolveExisting(name);
+    auto record = std::make_unique<ModInfo>(name, path);
     if (!record->valid)
       continue;
     modList.InsertItem(n, itemText(*record), imageIndex(*record, name, images));

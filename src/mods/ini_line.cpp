@@ -23,28 +23,42 @@ const KeyName kKeys[] = {
     {"icon", IniKey::icon},
 };
 
+constexpr std::size_t kLongestKey = 11;  // "description"
+
 }  // namespace
 
-bool isInfoHeader(const std::string& piece) {
-  return lowerAscii(piece).find("[info]") != std::string::npos;
+bool isInfoHeader(std::string_view piece) {
+  constexpr std::string_view header = "[info]";
+  for (std::size_t at = piece.find('['); at != std::string_view::npos;
+       at = piece.find('[', at + 1)) {
+    if (piece.size() - at < header.size())
+      return false;
+    if (lowerAscii(std::string(piece.substr(at, header.size()))) == header)
+      return true;
+  }
+  return false;
 }
 
-std::string trimIniText(const std::string& text) {
+std::string_view trimIniText(std::string_view text) {
   const auto first = text.find_first_not_of(kTrimSet);
-  if (first == std::string::npos)
+  if (first == std::string_view::npos)
     return {};
   const auto last = text.find_last_not_of(kTrimSet);
   return text.substr(first, last - first + 1);
 }
 
-std::optional<KeyLine> parseKeyLine(const std::string& piece) {
+std::optional<KeyLine> parseKeyLine(std::string_view piece) {
   const auto equals = piece.find('=');
-  if (equals == std::string::npos || equals == 0)
+  if (equals == std::string_view::npos || equals == 0)
     return std::nullopt;
-  const std::string key = trimIniText(lowerAscii(piece.substr(0, equals)));
+  // The trim set holds no letter, so trimming before lowering gives the same key.
+  const std::string_view key = trimIniText(piece.substr(0, equals));
+  if (key.size() > kLongestKey)
+    return std::nullopt;
+  const std::string lowered = lowerAscii(std::string(key));
   for (const auto& candidate : kKeys) {
-    if (key == candidate.name)
-      return KeyLine{candidate.key, trimIniText(piece.substr(equals + 1))};
+    if (lowered == candidate.name)
+      return KeyLine{candidate.key, std::string(trimIniText(piece.substr(equals + 1)))};
   }
   return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vs {
 
@@ -15,13 +16,13 @@ struct KeyLine {
 };
 
 // True when the lowered piece contains "[info]".
-bool isInfoHeader(const std::string& piece);
+bool isInfoHeader(std::string_view piece);
 
-// The characters " ;\n\r" (and only these) off both ends.
-std::string trimIniText(const std::string& text);
+// The characters " ;\n\r" (and only these) off both ends; a view into `text`.
+std::string_view trimIniText(std::string_view text);
 
 // One of the seven keys with its value; nothing for any other line.
-std::optional<KeyLine> parseKeyLine(const std::string& piece);
+std::optional<KeyLine> parseKeyLine(std::string_view piece);
 
 // atoi: blanks, a sign, digits up to the first other character; 0 without digits.
 std::int32_t iniAtoi(const std::string& text);

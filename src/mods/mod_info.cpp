@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
+#include <string_view>
 
 #include "mods/ini_line.h"
 
@@ -12,13 +12,6 @@ namespace {
 
 constexpr int kLineBuffer = 1024;
 
-// A pipe would block the open and a device can read without end; neither is
-// a description, so only regular files (or links to them) are opened.
-bool isPlainFile(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
-}
-
 }  // namespace
 
 ModInfo::ModInfo(std::string name) : ModInfo(name, name) {}
@@ -26,15 +19,19 @@ ModInfo::ModInfo(std::string name) : ModInfo(name, name) {}
 ModInfo::ModInfo(std::string name, const std::string& pathToOpen) : fileName(std::move(name)) {
   int keyCount = 0;
   bool headerSeen = false;
-  std::FILE* file = isPlainFile(pathToOpen) ? std::fopen(pathToOpen.c_str(), "r") : nullptr;
+  std::FILE* file = std::fopen(pathToOpen.c_str(), "r");
   if (file != nullptr) {
+    // A buffer of our own spares the stream's allocation and the size query
+    // that goes with it; these files are small and read once.
+    char streamBuffer[4096];
+    std::setvbuf(file, streamBuffer, _IOFBF, sizeof streamBuffer);
     char buffer[kLineBuffer];
     // A failed read that leaves the end-of-file indicator unset still ends
     // the file: ferror stops the loop too.
     while (!std::feof(file) && !std::ferror(file)) {
       if (std::fgets(buffer, kLineBuffer, file) == nullptr)
         continue;
-      const std::string piece(buffer, std::strlen(buffer));
+      const std::string_view piece(buffer, std::strlen(buffer));
       if (!headerSeen) {
         headerSeen = isInfoHeader(piece);
         continue;

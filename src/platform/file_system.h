@@ -16,6 +16,7 @@ class FileSystem {
   // `extension` (".ini", ".mod") without regard to letter case, files and
   // directories alike, in the order the system yields them. An empty
   // `directory` is the working directory; a missing one yields nothing.
+  // Pipes, sockets and devices (or links to them) are never yielded.
   virtual std::vector<std::string> findByExtension(const std::string& directory,
                                                    const std::string& extension) = 0;
 

@@ -79,20 +79,36 @@ TEST(BadInput, FileOf100MegabytesIsReadToTheEnd) {
   EXPECT_TRUE(m.valid);
 }
 
-TEST(BadInput, DirectoriesPipesAndDevicesGiveTheDefaultRecord) {
+TEST(BadInput, DirectoriesAndBrokenLinksGiveTheDefaultRecord) {
   TempDir dir;
   std::filesystem::create_directories(dir / "folder.ini" / "inner");
-  ASSERT_EQ(::mkfifo((dir / "pipe.ini").c_str(), 0600), 0);
-  std::filesystem::create_symlink("/dev/zero", dir / "zero.ini");
   std::filesystem::create_symlink(dir / "absent", dir / "dangling.ini");
   std::filesystem::create_symlink(dir / "loop.ini", dir / "loop.ini");
-  for (const char* name : {"folder.ini", "pipe.ini", "zero.ini", "dangling.ini", "loop.ini"}) {
+  for (const char* name : {"folder.ini", "dangling.ini", "loop.ini"}) {
     SCOPED_TRACE(name);
     const ModInfo m((dir / name).string());
     EXPECT_FALSE(m.valid);
     EXPECT_EQ(m.title, "?");
     EXPECT_EQ(m.description, "no description available");
   }
+}
+
+// Opening a pipe blocks and a device reads without end: the search leaves
+// them out, so the scan never opens one.
+TEST(BadInput, SearchLeavesOutPipesAndDevices) {
+  TempDir dir;
+  writeFile(dir / "plain.ini", kValid);
+  std::filesystem::create_directories(dir / "folder.ini");
+  ASSERT_EQ(::mkfifo((dir / "pipe.ini").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", dir / "zero.ini");
+  std::filesystem::create_symlink(dir / "pipe.ini", dir / "topipe.ini");
+  std::filesystem::create_symlink(dir / "plain.ini", dir / "toplain.ini");
+  std::filesystem::create_symlink(dir / "absent", dir / "dangling.ini");
+  PosixFileSystem files;
+  std::vector<std::string> found = files.findByExtension(dir.path().string(), ".ini");
+  std::sort(found.begin(), found.end());
+  EXPECT_EQ(found,
+            (std::vector<std::string>{"dangling.ini", "folder.ini", "plain.ini", "toplain.ini"}));
 }
 
 TEST(BadInput, LinkToAValidFileIsRead) {

@@ -34,10 +34,32 @@ void forEachEntry(const std::string& directory, Visit visit) {
     const char* name = entry->d_name;
     if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
       continue;
-    if (!visit(std::string(name)))
+    if (!visit(std::string(name), *entry))
       break;
   }
   ::closedir(dir);
+}
+
+// Pipes, sockets and device nodes, or links to them: opening one can block
+// and reading one may never end, and none is a description or an archive.
+bool isSpecial(const std::string& directory, const dirent& entry) {
+  switch (entry.d_type) {
+    case DT_REG:
+    case DT_DIR:
+      return false;
+    case DT_FIFO:
+    case DT_SOCK:
+    case DT_CHR:
+    case DT_BLK:
+      return true;
+    default:
+      break;  // a link or an unknown type: look at what it leads to
+  }
+  struct stat info;
+  const std::string path = directory.empty() ? entry.d_name : directory + "/" + entry.d_name;
+  if (::stat(path.c_str(), &info) != 0)
+    return false;
+  return !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
 }
 
 bool exists(const std::string& path) {
@@ -60,8 +82,8 @@ std::string reason(int error) {
 std::vector<std::string> PosixFileSystem::findByExtension(const std::string& directory,
                                                           const std::string& extension) {
   std::vector<std::string> names;
-  forEachEntry(directory, [&](const std::string& name) {
-    if (endsWithIgnoringCase(name, extension))
+  forEachEntry(directory, [&](const std::string& name, const dirent& entry) {
+    if (endsWithIgnoringCase(name, extension) && !isSpecial(directory, entry))
       names.push_back(name);
     return true;
   });
@@ -75,7 +97,7 @@ std::string PosixFileSystem::resolveExisting(const std::string& path) {
   const std::string directory = cut == std::string::npos ? "" : path.substr(0, cut + 1);
   const std::string wanted = lowerAscii(cut == std::string::npos ? path : path.substr(cut + 1));
   std::optional<std::string> found;
-  forEachEntry(directory, [&](const std::string& name) {
+  forEachEntry(directory, [&](const std::string& name, const dirent&) {
     if (lowerAscii(name) == wanted && (!found || name < *found))
       found = name;
     return true;
