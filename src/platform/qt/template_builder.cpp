@@ -167,6 +167,7 @@ void QtWindow::buildFromTemplate() {
   widget_->setFont(font);
   units_ = dialogBaseUnits(font);
   widget_->setWindowTitle(decodeBytes(tmpl_.caption));
+  widget_->setWindowFlag(Qt::WindowMinimizeButtonHint, tmpl_.minimiseBox);
   widget_->setFixedSize(toPixels({0, 0, tmpl_.width, tmpl_.height}, units_).size());
 
   for (const ControlTemplate& c : tmpl_.controls) {
