@@ -2,18 +2,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string_view>
 
 #include "mods/ini_line.h"
+#include "mods/line_pieces.h"
 
 namespace vs {
-namespace {
-
-constexpr int kLineBuffer = 1024;
-
-}  // namespace
-
 ModInfo::ModInfo(std::string name) : ModInfo(name, name) {}
 
 ModInfo::ModInfo(std::string name, const std::string& pathToOpen) : fileName(std::move(name)) {
@@ -21,17 +15,12 @@ ModInfo::ModInfo(std::string name, const std::string& pathToOpen) : fileName(std
   bool headerSeen = false;
   std::FILE* file = std::fopen(pathToOpen.c_str(), "r");
   if (file != nullptr) {
-    // A buffer of our own spares the stream's allocation and the size query
-    // that goes with it; these files are small and read once.
-    char streamBuffer[4096];
-    std::setvbuf(file, streamBuffer, _IOFBF, sizeof streamBuffer);
-    char buffer[kLineBuffer];
-    // A failed read that leaves the end-of-file indicator unset still ends
-    // the file: ferror stops the loop too.
-    while (!std::feof(file) && !std::ferror(file)) {
-      if (std::fgets(buffer, kLineBuffer, file) == nullptr)
-        continue;
-      const std::string_view piece(buffer, std::strlen(buffer));
+    // The pieces are cut from large blocks of our own; the stream's buffer
+    // would only copy them once more.
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    LinePieces pieces(file);
+    std::string_view piece;
+    while (pieces.next(piece)) {
       if (!headerSeen) {
         headerSeen = isInfoHeader(piece);
         continue;

@@ -189,6 +189,20 @@ TEST_F(ModInfoFile, LongLinesAreReadIn1023BytePieces) {
   EXPECT_EQ(fits.vdf, longestVdf);
 }
 
+TEST_F(ModInfoFile, PiecesAreTheSameWhereverTheFileIsReadInBlocks) {
+  for (std::size_t filler : {16370u, 16377u, 16383u, 16384u, 32760u}) {
+    SCOPED_TRACE(filler);
+    std::string text = "[info]\n";
+    while (text.size() < filler) text += ";\n";
+    const std::string longText(1500, 'q');
+    const ModInfo m = read(text + "title=Across\ndescription=" + longText + "\nvdf=v");
+    EXPECT_EQ(m.title, "Across");
+    EXPECT_EQ(m.description, longText.substr(0, 1011));
+    EXPECT_EQ(m.vdf, "v");
+    EXPECT_TRUE(m.valid);
+  }
+}
+
 TEST_F(ModInfoFile, HeaderSplitAcrossAPieceBoundaryIsNotSeen) {
   const ModInfo m = read(std::string(1020, 'x') + "[info]\ntitle=A\nvdf=x\n");
   EXPECT_FALSE(m.valid);
