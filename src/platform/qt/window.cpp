@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStyle>
 
 #include "platform/qt/host.h"
@@ -36,7 +37,14 @@ bool DialogWidget::eventFilter(QObject* watched, QEvent* event) {
     const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
     if (modifiers == Qt::NoModifier) {
       if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        window_.buttonClicked(IDOK);
+        // As in a dialog of the window system: Enter presses a focused push
+        // button, and the start command everywhere else.
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button != nullptr && !button->isCheckable() && button->isEnabled()) {
+          button->click();
+        } else {
+          window_.buttonClicked(IDOK);
+        }
         return true;
       }
       if (key->key() == Qt::Key_Escape) {

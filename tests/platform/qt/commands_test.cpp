@@ -25,11 +25,21 @@ TEST(QtCommands, EnterStartsFromAnywhereAndLeavesTheDialogOpen) {
   EXPECT_EQ(qt.game.processes.starts[0].program, "vornakmod.exe");
   EXPECT_THAT(qt.game.processes.starts[0].switches, HasSubstr(" -game:castle.ini"));
 
-  // Even with the exit button focused, Enter is the start command.
-  pressKey(w.control(IDCANCEL), Qt::Key_Enter);
-  EXPECT_EQ(qt.game.processes.starts.size(), 2u);
+  // Also from a check box, the push-like development button included.
+  pressKey(w.control(IDC_WINDOWED), Qt::Key_Enter);
+  pressKey(w.control(IDC_DEVELOPMENT), Qt::Key_Enter);
+  EXPECT_EQ(qt.game.processes.starts.size(), 3u);
   EXPECT_FALSE(w.ended());
   EXPECT_TRUE(w.widget().isVisible());
+}
+
+TEST(QtCommands, EnterPressesAFocusedPushButton) {
+  QtGame qt;
+  QtWindow& w = qt.open();
+  pressKey(w.control(IDCANCEL), Qt::Key_Return);
+  EXPECT_TRUE(qt.game.processes.starts.empty());
+  EXPECT_TRUE(w.ended());
+  EXPECT_EQ(w.result(), IDCANCEL);
 }
 
 TEST(QtCommands, TheStartButtonIsNoDefaultButton) {
