@@ -27,7 +27,7 @@ namespace {
 // process-wide: every other waiter in the process (QProcess, system(), a test
 // harness) would lose its children's exit status and see ECHILD. So only the
 // children started here are reaped: their pids sit in a lock-free table that
-// a chained SIGCHLD handler and every start sweep. A slot is claimed with a
+// both a chained SIGCHLD handler and each start sweep. A slot is claimed with a
 // compare-and-swap only after waitid(WNOWAIT) has seen the child end, so the
 // pid cannot be reused while it is still in the table and is reaped once.
 constexpr std::size_t kSlots = 4096;
