@@ -9,28 +9,15 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/posix/reg_value.h"
+
 namespace vs::reg {
-
-constexpr unsigned kString = 1;
-constexpr unsigned kBinary = 3;
-constexpr unsigned kDword = 4;
-
-struct Value {
-  unsigned type = kBinary;
-  std::vector<std::uint8_t> data;  // a string's bytes end with its zero byte
-  bool operator==(const Value&) const = default;
-};
 
 struct Lookup {
   enum State { missing, unreadable, found };
   State state = missing;
   Value value;
 };
-
-// The text (continuation lines included, no final line end) that an export
-// writes for a value.
-std::string formatValue(const std::string& name, const Value& value,
-                        std::string_view lineEnd = "\r\n");
 
 class RegFile {
  public:
