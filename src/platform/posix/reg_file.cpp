@@ -138,8 +138,22 @@ RegFile::Line RegFile::makeLine(std::string content) const {
 }
 
 void RegFile::terminateLast() {
-  if (!lines_.empty() && lines_.back().end == End::none)
-    lines_.back().end = lineEnd_;
+  if (lines_.empty())
+    return;
+  Line& last = lines_.back();
+  // A hex value cut off at the end of the file still ends in "\": anything
+  // written after it would be read back as its continuation, so it ends here.
+  if (continues(last.content)) {
+    std::string content = last.content;
+    while (continues(content)) {
+      content.erase(content.find_last_of('\\'));
+      while (!content.empty() && (content.back() == ' ' || content.back() == ','))
+        content.pop_back();
+    }
+    last = classify(std::move(content), last.end);
+  }
+  if (last.end == End::none)
+    last.end = lineEnd_;
 }
 
 void RegFile::ensureHeader() {
@@ -199,8 +213,8 @@ void RegFile::set(std::string_view key, const std::string& name, const Value& va
   }
   addKey(key);
   const std::size_t at = sectionEnd(key);
-  if (at > 0 && lines_[at - 1].end == End::none)
-    lines_[at - 1].end = lineEnd_;
+  if (at == lines_.size())
+    terminateLast();
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), makeLine(std::move(content)));
 }
 

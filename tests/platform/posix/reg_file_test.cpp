@@ -247,5 +247,20 @@ TEST(RegFile, DamagedValueOfTheSameNameIsReplaced) {
   EXPECT_EQ(file.text(), withKey("\"v\"=hex:09\r\n\"w\"=hex:01\r\n"));
 }
 
+TEST(RegFile, ValueCutOffAtTheEndDoesNotSwallowWhatIsWrittenAfterIt) {
+  // A file truncated in the middle of a long hex value: its last line ends in "\".
+  for (const std::string tail : {"", "\r\n", "  "}) {
+    RegFile file = RegFile::parse(withKey("\"parameters\"=hex:2d,7a,\\" + tail));
+    file.set(kKey, "modgame", {reg::kBinary, {1, 0, 0, 0}});
+    file.addKey("HKEY_CURRENT_USER\\Other");
+    const RegFile again = RegFile::parse(file.text());
+    const Lookup found = again.find(kKey, "modgame");
+    ASSERT_EQ(found.state, Lookup::found) << tail;
+    EXPECT_EQ(found.value.data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
+    EXPECT_TRUE(again.hasKey("HKEY_CURRENT_USER\\Other"));
+    EXPECT_EQ(again.find(kKey, "parameters").value.data, (std::vector<std::uint8_t>{0x2d, 0x7a}));
+  }
+}
+
 }  // namespace
 }  // namespace vs::test
