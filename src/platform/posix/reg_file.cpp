@@ -172,7 +172,10 @@ void RegFile::addKey(std::string_view key) {
   terminateLast();
   if (!lines_.empty() && lines_.back().kind != Kind::blank)
     lines_.push_back(makeLine(""));
-  lines_.push_back(makeLine("[" + std::string(key) + "]"));
+  std::string keyLine;
+  keyLine.reserve(key.size() + 2);
+  keyLine.append(1, '[').append(key).append(1, ']');
+  lines_.push_back(makeLine(std::move(keyLine)));
   lines_.push_back(makeLine(""));
 }
 
