@@ -1,29 +1,48 @@
 #include "mods/ini_line.h"
 
 #include <cstdint>
-#include <cstdlib>
-
-#include "mods/mod_list_rules.h"
 
 namespace vs {
 namespace {
 
-constexpr const char* kTrimSet = " ;\n\r";
+constexpr std::string_view kTrimSet = " ;\n\r";
 
 struct KeyName {
-  const char* name;
+  std::string_view name;
   IniKey key;
 };
 
 // Tested in this order; the first that matches takes the line.
-const KeyName kKeys[] = {
+constexpr KeyName kKeys[] = {
     {"title", IniKey::title},     {"vdf", IniKey::vdf},
     {"version", IniKey::version}, {"description", IniKey::description},
     {"authors", IniKey::authors}, {"webpage", IniKey::webpage},
     {"icon", IniKey::icon},
 };
 
-constexpr std::size_t kLongestKey = 11;  // "description"
+constexpr char lowered(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// `text` lowered (ASCII only) equals `lower`, without making the lowered copy.
+bool equalsLowered(std::string_view text, std::string_view lower) {
+  if (text.size() != lower.size())
+    return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (lowered(text[i]) != lower[i])
+      return false;
+  }
+  return true;
+}
+
+bool isTrimmed(char c) {
+  return c == ' ' || c == ';' || c == '\n' || c == '\r';
+}
+
+// The blanks the C library's atoi skips.
+bool isBlank(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 }  // namespace
 
@@ -33,45 +52,57 @@ bool isInfoHeader(std::string_view piece) {
        at = piece.find('[', at + 1)) {
     if (piece.size() - at < header.size())
       return false;
-    if (lowerAscii(std::string(piece.substr(at, header.size()))) == header)
+    if (equalsLowered(piece.substr(at, header.size()), header))
       return true;
   }
   return false;
 }
 
 std::string_view trimIniText(std::string_view text) {
-  const auto first = text.find_first_not_of(kTrimSet);
-  if (first == std::string_view::npos)
-    return {};
-  const auto last = text.find_last_not_of(kTrimSet);
-  return text.substr(first, last - first + 1);
+  std::size_t first = 0;
+  std::size_t last = text.size();
+  while (first < last && isTrimmed(text[first])) ++first;
+  while (last > first && isTrimmed(text[last - 1])) --last;
+  return text.substr(first, last - first);
 }
 
-std::optional<KeyLine> parseKeyLine(std::string_view piece) {
+std::optional<KeyLineView> viewKeyLine(std::string_view piece) {
   const auto equals = piece.find('=');
   if (equals == std::string_view::npos || equals == 0)
     return std::nullopt;
   // The trim set holds no letter, so trimming before lowering gives the same key.
   const std::string_view key = trimIniText(piece.substr(0, equals));
-  if (key.size() > kLongestKey)
-    return std::nullopt;
-  const std::string lowered = lowerAscii(std::string(key));
   for (const auto& candidate : kKeys) {
-    if (lowered == candidate.name)
-      return KeyLine{candidate.key, std::string(trimIniText(piece.substr(equals + 1)))};
+    if (equalsLowered(key, candidate.name))
+      return KeyLineView{candidate.key, trimIniText(piece.substr(equals + 1))};
   }
   return std::nullopt;
 }
 
-std::int32_t iniAtoi(const std::string& text) {
-  // strtol saturates instead of overflowing; the value is then cut to 32 bits
-  // the way the runtime's atoi leaves it.
-  const long long value = std::strtoll(text.c_str(), nullptr, 10);
-  if (value > INT32_MAX)
-    return INT32_MAX;
-  if (value < INT32_MIN)
-    return INT32_MIN;
-  return static_cast<std::int32_t>(value);
+std::optional<KeyLine> parseKeyLine(std::string_view piece) {
+  const auto line = viewKeyLine(piece);
+  if (!line)
+    return std::nullopt;
+  return KeyLine{line->key, std::string(line->value)};
+}
+
+std::int32_t iniAtoi(std::string_view text) {
+  std::size_t at = 0;
+  while (at < text.size() && isBlank(text[at])) ++at;
+  bool negative = false;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+    negative = text[at++] == '-';
+  // The runtime saturates a value out of range; past 2^31 more digits
+  // change nothing.
+  constexpr std::int64_t kLimit = std::int64_t{INT32_MAX} + 1;
+  std::int64_t value = 0;
+  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+    if (value < kLimit)
+      value = value * 10 + (text[at] - '0');
+  }
+  if (negative)
+    return value >= kLimit ? INT32_MIN : static_cast<std::int32_t>(-value);
+  return value >= kLimit ? INT32_MAX : static_cast<std::int32_t>(value);
 }
 
 }  // namespace vs

@@ -21,10 +21,17 @@ bool isInfoHeader(std::string_view piece);
 // The characters " ;\n\r" (and only these) off both ends; a view into `text`.
 std::string_view trimIniText(std::string_view text);
 
+// A key line whose value is a view into the piece, for the reader's loop.
+struct KeyLineView {
+  IniKey key;
+  std::string_view value;  // trimmed, letter case as read
+};
+
 // One of the seven keys with its value; nothing for any other line.
+std::optional<KeyLineView> viewKeyLine(std::string_view piece);
 std::optional<KeyLine> parseKeyLine(std::string_view piece);
 
 // atoi: blanks, a sign, digits up to the first other character; 0 without digits.
-std::int32_t iniAtoi(const std::string& text);
+std::int32_t iniAtoi(std::string_view text);
 
 }  // namespace vs

@@ -1,18 +1,27 @@
 #include "mods/mod_info.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 #include "mods/ini_line.h"
 #include "mods/line_pieces.h"
 
 namespace vs {
+namespace {
+
+constexpr std::string_view kNoDescription = "no description available";
+
+}  // namespace
+
 ModInfo::ModInfo(std::string name) : ModInfo(name, name) {}
 
-ModInfo::ModInfo(std::string name, const std::string& pathToOpen) : fileName(std::move(name)) {
+// The description starts empty and takes its default only when the file has
+// none: most files have one, and the default would be a heap block thrown away.
+ModInfo::ModInfo(std::string name, const std::string& pathToOpen)
+    : fileName(std::move(name)), description() {
   int keyCount = 0;
   bool headerSeen = false;
+  bool descriptionSeen = false;
   std::FILE* file = std::fopen(pathToOpen.c_str(), "r");
   if (file != nullptr) {
     // The pieces are cut from large blocks of our own; the stream's buffer
@@ -25,29 +34,30 @@ ModInfo::ModInfo(std::string name, const std::string& pathToOpen) : fileName(std
         headerSeen = isInfoHeader(piece);
         continue;
       }
-      const auto line = parseKeyLine(piece);
+      const auto line = viewKeyLine(piece);
       if (!line)
         continue;
       switch (line->key) {
         case IniKey::title:
-          title = line->value;
+          title.assign(line->value);
           ++keyCount;
           break;
         case IniKey::vdf:
-          vdf = line->value;
+          vdf.assign(line->value);
           ++keyCount;
           break;
         case IniKey::version:
-          version = line->value;
+          version.assign(line->value);
           break;
         case IniKey::description:
-          description = line->value;
+          description.assign(line->value);
+          descriptionSeen = true;
           break;
         case IniKey::authors:
-          authors = line->value;
+          authors.assign(line->value);
           break;
         case IniKey::webpage:
-          webpage = line->value;
+          webpage.assign(line->value);
           break;
         case IniKey::icon:
           icon = iniAtoi(line->value);
@@ -56,6 +66,8 @@ ModInfo::ModInfo(std::string name, const std::string& pathToOpen) : fileName(std
     }
     std::fclose(file);
   }
+  if (!descriptionSeen)
+    description.assign(kNoDescription);
   valid = headerSeen && keyCount >= 2;
 }
 

@@ -11,7 +11,10 @@ std::string lowerAscii(std::string text) {
 }
 
 std::string itemText(const ModInfo& record) {
-  return record.title + " (" + record.version + ")";
+  std::string text;
+  text.reserve(record.title.size() + record.version.size() + 3);
+  text.append(record.title).append(" (").append(record.version).append(")");
+  return text;
 }
 
 int imageIndex(const ModInfo& record, const std::string& loweredName, int imageCount) {

@@ -12,16 +12,27 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
+#include <string_view>
 
 #include "mods/mod_list_rules.h"
 
 namespace vs {
 namespace {
 
-bool endsWithIgnoringCase(const std::string& name, const std::string& extension) {
+char lowered(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Compared in place: this runs once for every name in the directory.
+bool endsWithIgnoringCase(std::string_view name, std::string_view extension) {
   if (name.size() <= extension.size())
     return false;  // "*.mod" needs a name before the dot
-  return lowerAscii(name.substr(name.size() - extension.size())) == lowerAscii(extension);
+  const std::string_view end = name.substr(name.size() - extension.size());
+  for (std::size_t i = 0; i < end.size(); ++i) {
+    if (lowered(end[i]) != lowered(extension[i]))
+      return false;
+  }
+  return true;
 }
 
 // Names of a directory; "." and ".." are not entries of it.
@@ -34,7 +45,7 @@ void forEachEntry(const std::string& directory, Visit visit) {
     const char* name = entry->d_name;
     if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
       continue;
-    if (!visit(std::string(name), *entry))
+    if (!visit(std::string_view(name), *entry))
       break;
   }
   ::closedir(dir);
@@ -82,9 +93,9 @@ std::string reason(int error) {
 std::vector<std::string> PosixFileSystem::findByExtension(const std::string& directory,
                                                           const std::string& extension) {
   std::vector<std::string> names;
-  forEachEntry(directory, [&](const std::string& name, const dirent& entry) {
+  forEachEntry(directory, [&](std::string_view name, const dirent& entry) {
     if (endsWithIgnoringCase(name, extension) && !isSpecial(directory, entry))
-      names.push_back(name);
+      names.emplace_back(name);
     return true;
   });
   return names;
@@ -97,9 +108,9 @@ std::string PosixFileSystem::resolveExisting(const std::string& path) {
   const std::string directory = cut == std::string::npos ? "" : path.substr(0, cut + 1);
   const std::string wanted = lowerAscii(cut == std::string::npos ? path : path.substr(cut + 1));
   std::optional<std::string> found;
-  forEachEntry(directory, [&](const std::string& name, const dirent&) {
-    if (lowerAscii(name) == wanted && (!found || name < *found))
-      found = name;
+  forEachEntry(directory, [&](std::string_view name, const dirent&) {
+    if (lowerAscii(std::string(name)) == wanted && (!found || name < *found))
+      found = std::string(name);
     return true;
   });
   return found ? directory + *found : path;
