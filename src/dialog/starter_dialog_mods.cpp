@@ -14,7 +14,7 @@ int StarterDialog::scanMods() {
     const std::string name = lowerAscii(found);
     // A name the search gave in lower case already is the entry itself.
     const std::string path = name == found ? found : services_.files.resolveExisting(name);
-    auto record = std::make_unique<ModInfo>(name, path);
+    auto record = std::make_unique<ModInfo>(name, services_.files.openForReading(path).get());
     if (!record->valid)
       continue;
     modList.InsertItem(n, itemText(*record), imageIndex(*record, name, images));

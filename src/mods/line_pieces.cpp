@@ -35,9 +35,10 @@ void LinePieces::fill() {
   std::memmove(buffer_, buffer_ + begin_, end_ - begin_);
   end_ -= begin_;
   begin_ = 0;
-  end_ += std::fread(buffer_ + end_, 1, sizeof buffer_ - end_, file_);
+  const std::size_t got = source_.read(buffer_ + end_, sizeof buffer_ - end_);
+  end_ += got;
   // A read error ends the file as its end does.
-  if (std::feof(file_) || std::ferror(file_))
+  if (got == 0)
     ended_ = true;
 }
 

@@ -4,8 +4,9 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
 #include <string_view>
+
+#include "mods/byte_source.h"
 
 namespace vs {
 
@@ -13,8 +14,7 @@ class LinePieces {
  public:
   static constexpr std::size_t kMaxPiece = 1023;
 
-  // The stream must be unbuffered or at its start; it stays open.
-  explicit LinePieces(std::FILE* file) : file_(file) {}
+  explicit LinePieces(ByteSource& source) : source_(source) {}
   LinePieces(const LinePieces&) = delete;
   LinePieces& operator=(const LinePieces&) = delete;
 
@@ -25,7 +25,7 @@ class LinePieces {
  private:
   void fill();
 
-  std::FILE* file_;
+  ByteSource& source_;
   char buffer_[16 * 1024];
   std::size_t begin_ = 0;
   std::size_t end_ = 0;

@@ -1,6 +1,5 @@
 #include "mods/mod_info.h"
 
-#include <cstdio>
 #include <string_view>
 
 #include "mods/ini_line.h"
@@ -15,19 +14,17 @@ constexpr std::string_view kNoDescription = "no description available";
 
 ModInfo::ModInfo(std::string name) : ModInfo(name, name) {}
 
+ModInfo::ModInfo(std::string name, const std::string& pathToOpen)
+    : ModInfo(std::move(name), openWithStdio(pathToOpen).get()) {}
+
 // The description starts empty and takes its default only when the file has
 // none: most files have one, and the default would be a heap block thrown away.
-ModInfo::ModInfo(std::string name, const std::string& pathToOpen)
-    : fileName(std::move(name)), description() {
+ModInfo::ModInfo(std::string name, ByteSource* text) : fileName(std::move(name)), description() {
   int keyCount = 0;
   bool headerSeen = false;
   bool descriptionSeen = false;
-  std::FILE* file = std::fopen(pathToOpen.c_str(), "r");
-  if (file != nullptr) {
-    // The pieces are cut from large blocks of our own; the stream's buffer
-    // would only copy them once more.
-    std::setvbuf(file, nullptr, _IONBF, 0);
-    LinePieces pieces(file);
+  if (text != nullptr) {
+    LinePieces pieces(*text);
     std::string_view piece;
     while (pieces.next(piece)) {
       if (!headerSeen) {
@@ -64,7 +61,6 @@ ModInfo::ModInfo(std::string name, const std::string& pathToOpen)
           break;
       }
     }
-    std::fclose(file);
   }
   if (!descriptionSeen)
     description.assign(kNoDescription);

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "mods/byte_source.h"
+
 namespace vs {
 
 class ModInfo {
@@ -12,6 +14,9 @@ class ModInfo {
   // when that differs (a lowered name on a case-sensitive file system).
   explicit ModInfo(std::string fileName);
   ModInfo(std::string fileName, const std::string& pathToOpen);
+  // Reads the file from `text`; null stands for a file that could not be
+  // opened, which gives an invalid record.
+  ModInfo(std::string fileName, ByteSource* text);
   virtual ~ModInfo();
 
   std::string title = "?";

@@ -1,10 +1,14 @@
 // File-system services the launcher needs: a wildcard directory search, the
-// mapping of a name to the entry that exists, and a move that never replaces.
+// mapping of a name to the entry that exists, reading a file, and a move that
+// never replaces.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "mods/byte_source.h"
 
 namespace vs {
 
@@ -24,6 +28,12 @@ class FileSystem {
   // first entry of its directory whose name equals the last component without
   // regard to case, else `path` unchanged.
   virtual std::string resolveExisting(const std::string& path) = 0;
+
+  // The file at `path` to read from start to end; null when it cannot be
+  // opened. The C stream serves where the system offers nothing cheaper.
+  virtual std::unique_ptr<ByteSource> openForReading(const std::string& path) {
+    return openWithStdio(path);
+  }
 
   // Moves an entry; never replaces an existing destination and never copies.
   // Returns the system's reason on failure.

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "support/temp_dir.h"
 
 namespace vs::test {
@@ -210,6 +213,40 @@ TEST_F(ModInfoFile, HeaderSplitAcrossAPieceBoundaryIsNotSeen) {
   EXPECT_TRUE(inFirstPiece.valid);
 }
 
+// Hands out a text at most `step` bytes per read, as a pipe or a slow disk may.
+class TrickleSource : public ByteSource {
+ public:
+  TrickleSource(std::string text, std::size_t step) : text_(std::move(text)), step_(step) {}
+  std::size_t read(char* into, std::size_t size) override {
+    const std::size_t n = std::min({size, step_, text_.size() - at_});
+    std::memcpy(into, text_.data() + at_, n);
+    at_ += n;
+    return n;
+  }
+
+ private:
+  std::string text_;
+  std::size_t step_;
+  std::size_t at_ = 0;
+};
+
+TEST_F(ModInfoFile, ShortReadsGiveTheSameRecordAsTheFile) {
+  const std::string text = "[info]\ntitle=T\nauthors=" + std::string(3000, 'a') +
+                           "\nicon=7\ndescription=" + std::string(900, 'd') + "\nvdf=last";
+  const ModInfo whole = read(text);
+  for (const std::size_t step : {1u, 7u, 1000u, 1023u, 1024u}) {
+    SCOPED_TRACE(step);
+    TrickleSource source(text, step);
+    const ModInfo m("x.ini", &source);
+    EXPECT_EQ(m.title, whole.title);
+    EXPECT_EQ(m.authors, whole.authors);
+    EXPECT_EQ(m.description, whole.description);
+    EXPECT_EQ(m.icon, 7);
+    EXPECT_EQ(m.vdf, "last");
+    EXPECT_TRUE(m.valid);
+  }
+}
+
 TEST_F(ModInfoFile, MissingFileGivesTheDefaultRecord) {
   const std::string name = (dir / "absent.ini").string();
   const ModInfo m(name);
@@ -222,6 +259,10 @@ TEST_F(ModInfoFile, MissingFileGivesTheDefaultRecord) {
   EXPECT_EQ(m.vdf, "");
   EXPECT_EQ(m.icon, 0);
   EXPECT_FALSE(m.valid);
+
+  const ModInfo unopened("absent.ini", static_cast<ByteSource*>(nullptr));
+  EXPECT_EQ(unopened.description, "no description available");
+  EXPECT_FALSE(unopened.valid);
 }
 
 }  // namespace

@@ -88,6 +88,27 @@ std::string reason(int error) {
   return std::strerror(error);
 }
 
+class DescriptorSource : public ByteSource {
+ public:
+  explicit DescriptorSource(int fd) : fd_(fd) {}
+  ~DescriptorSource() override { ::close(fd_); }
+  DescriptorSource(const DescriptorSource&) = delete;
+  DescriptorSource& operator=(const DescriptorSource&) = delete;
+
+  std::size_t read(char* into, std::size_t size) override {
+    for (;;) {
+      const ssize_t got = ::read(fd_, into, size);
+      if (got >= 0)
+        return static_cast<std::size_t>(got);
+      if (errno != EINTR)
+        return 0;
+    }
+  }
+
+ private:
+  int fd_;
+};
+
 }  // namespace
 
 std::vector<std::string> PosixFileSystem::findByExtension(const std::string& directory,
@@ -114,6 +135,15 @@ std::string PosixFileSystem::resolveExisting(const std::string& path) {
     return true;
   });
   return found ? directory + *found : path;
+}
+
+std::unique_ptr<ByteSource> PosixFileSystem::openForReading(const std::string& path) {
+  // Non-blocking, so a pipe put in a file's place after the search cannot
+  // hang the launcher; a regular file reads as ever.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0)
+    return nullptr;
+  return std::make_unique<DescriptorSource>(fd);
 }
 
 std::optional<std::string> PosixFileSystem::moveNoReplace(const std::string& from,

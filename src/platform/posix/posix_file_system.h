@@ -1,5 +1,5 @@
-// The file-system services on POSIX: readdir, case-insensitive name mapping
-// and renameat2 without replacement.
+// The file-system services on POSIX: readdir, case-insensitive name mapping,
+// plain descriptor reads and renameat2 without replacement.
 #pragma once
 
 #include "platform/file_system.h"
@@ -13,6 +13,9 @@ class PosixFileSystem : public FileSystem {
   // Of several entries that differ from the wanted name only in case, the one
   // that sorts first byte-wise, so the choice does not hang on readdir order.
   std::string resolveExisting(const std::string& path) override;
+  // Read with bare read(2) calls: the mod list opens every INI file of the
+  // program directory, and the C stream's setup costs as much as parsing.
+  std::unique_ptr<ByteSource> openForReading(const std::string& path) override;
   std::optional<std::string> moveNoReplace(const std::string& from, const std::string& to) override;
   char separator() const override { return '/'; }
 };

@@ -43,6 +43,33 @@ TEST_F(PosixFiles, FindWithAnEmptyDirectorySearchesTheWorkingDirectory) {
   EXPECT_THAT(files.findByExtension("", ".ini"), UnorderedElementsAre("here.ini"));
 }
 
+std::string readAll(ByteSource& source) {
+  std::string text;
+  char block[100];
+  while (const std::size_t got = source.read(block, sizeof block)) text.append(block, got);
+  return text;
+}
+
+TEST_F(PosixFiles, OpenForReadingGivesTheWholeFileAndNullWhenMissing) {
+  std::string content;
+  for (int i = 0; i < 1000; ++i) content += "line " + std::to_string(i) + "\n";
+  writeFile(dir / "big.ini", content);
+  const auto source = files.openForReading(at("big.ini"));
+  ASSERT_NE(source, nullptr);
+  EXPECT_EQ(readAll(*source), content);
+  char after[1];
+  EXPECT_EQ(source->read(after, sizeof after), 0u);
+  EXPECT_EQ(files.openForReading(at("absent.ini")), nullptr);
+}
+
+// A pipe put in place of a file after the search must not hang the launcher.
+TEST_F(PosixFiles, OpenForReadingAPipeWithoutWriterDoesNotBlock) {
+  ASSERT_EQ(::mkfifo(at("pipe.ini").c_str(), 0600), 0);
+  const auto source = files.openForReading(at("pipe.ini"));
+  ASSERT_NE(source, nullptr);
+  EXPECT_EQ(readAll(*source), "");
+}
+
 TEST_F(PosixFiles, ResolvePrefersTheExactNameThenTheFirstOtherSpelling) {
   writeFile(dir / "abc.mod", "");
   writeFile(dir / "ABC.mod", "");
