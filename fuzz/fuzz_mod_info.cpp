@@ -1,10 +1,13 @@
-// The INI reader on arbitrary bytes: the file as a whole through ModInfo, and
-// each 1023-byte piece through the key-line parser.
+// The INI reader on arbitrary bytes: the file as a whole through ModInfo, the
+// same bytes handed out in short reads, and each 1023-byte piece through the
+// key-line parser.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -30,6 +33,23 @@ bool trimmed(const std::string& text) {
   return text.empty() || (kTrimSet.find(text.front()) == std::string_view::npos &&
                           kTrimSet.find(text.back()) == std::string_view::npos);
 }
+
+// The bytes in reads of at most `step` each, as a pipe or a slow disk gives them.
+class TrickleSource : public vs::ByteSource {
+ public:
+  TrickleSource(std::string_view bytes, std::size_t step) : bytes_(bytes), step_(step) {}
+  std::size_t read(char* into, std::size_t size) override {
+    const std::size_t n = std::min({size, step_, bytes_.size() - at_});
+    std::memcpy(into, bytes_.data() + at_, n);
+    at_ += n;
+    return n;
+  }
+
+ private:
+  std::string_view bytes_;
+  std::size_t step_;
+  std::size_t at_ = 0;
+};
 
 }  // namespace
 
@@ -58,5 +78,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check(record.vdf.size() <= 1019);
   if (record.valid)
     check(bytes.find('=') != std::string_view::npos);
+
+  TrickleSource source(bytes, size == 0 ? 1 : 1 + data[0] % 97);
+  const vs::ModInfo trickled("fuzz.ini", &source);
+  check(trickled.valid == record.valid && trickled.title == record.title &&
+        trickled.vdf == record.vdf && trickled.description == record.description &&
+        trickled.authors == record.authors && trickled.version == record.version &&
+        trickled.webpage == record.webpage && trickled.icon == record.icon);
   return 0;
 }

@@ -5,8 +5,6 @@
 namespace vs {
 namespace {
 
-constexpr std::string_view kTrimSet = " ;\n\r";
-
 struct KeyName {
   std::string_view name;
   IniKey key;
