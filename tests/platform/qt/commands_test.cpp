@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -134,6 +136,38 @@ TEST(QtAbout, TheSystemMenuEntryOpensTheAboutBoxModally) {
   }
   EXPECT_FALSE(w.ended());
   EXPECT_TRUE(w.widget().isVisible());
+}
+
+// Linux has no system menu to add to: the dialog's context menu stands in.
+TEST(QtAbout, TheContextMenuOffersTheSystemMenuEntries) {
+  QtGame qt;
+  QtWindow& w = qt.open();
+  QStringList entries;
+  QString aboutTitle;
+  QTimer::singleShot(10, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) {
+      ADD_FAILURE() << "no context menu appeared";
+      return;
+    }
+    for (QAction* action : menu->actions())
+      entries << (action->isSeparator() ? QString("-") : action->text());
+    whenModal([&](QWidget& box) {
+      aboutTitle = box.windowTitle();
+      for (QPushButton* button : box.findChildren<QPushButton*>()) button->click();
+    });
+    for (QAction* action : menu->actions()) {
+      if (!action->isSeparator())
+        action->trigger();
+    }
+    menu->close();
+  });
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                          w.widget().mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(&w.widget(), &event);
+  EXPECT_EQ(entries, QStringList({"-", "&About VornakStarter..."}));
+  EXPECT_EQ(aboutTitle, "About VornakStarter");
+  EXPECT_FALSE(w.ended());
 }
 
 TEST(QtHelp, TheHelpBoxHasTheExactTitleTextAndOnlyOK) {
