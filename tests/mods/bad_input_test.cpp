@@ -41,6 +41,17 @@ TEST(BadInput, NulBytesEndThePieceTheyStandIn) {
   EXPECT_FALSE(ModInfo(path).valid);
 }
 
+// A Ctrl-Z byte is an ordinary byte here, not the end of a text file.
+TEST(BadInput, CtrlZDoesNotEndTheFile) {
+  TempDir dir;
+  const auto path = (dir / "ctrlz.ini").string();
+  writeFile(path, "[info]\ntitle=Before\x1a\n\x1a\nvdf=after.mod\n");
+  const ModInfo m(path);
+  EXPECT_EQ(m.title, "Before\x1a");
+  EXPECT_EQ(m.vdf, "after.mod");
+  EXPECT_TRUE(m.valid);
+}
+
 TEST(BadInput, BinaryFileIsNotADescription) {
   TempDir dir;
   std::string noise;
