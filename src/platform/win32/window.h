@@ -82,6 +82,7 @@ class Win32Window : public Controls {
   };
 
   BOOL initialise(HWND window);
+  void fitCheckBoxesToText();
   INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR command(WPARAM wParam, LPARAM lParam);
   INT_PTR notify(WPARAM wParam, LPARAM lParam);
@@ -102,5 +103,8 @@ class Win32Window : public Controls {
   bool ended_ = false;
   int result_ = 0;
 };
+
+// The width a one-line check box needs to show its text in its font.
+int checkBoxWidthForText(HWND box);
 
 }  // namespace vs

@@ -68,6 +68,47 @@ TEST_F(Win32DialogTest, StartsWithCaptionMenuIconsAndTheDefaults) {
     EXPECT_EQ(game.checked(id), BST_UNCHECKED) << id;
 }
 
+RECT rectInDialog(HWND dialog, int id) {
+  RECT rect;
+  ::GetWindowRect(::GetDlgItem(dialog, id), &rect);
+  ::MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+// Wine's stand-in for the template's font is wider: the check boxes grow to
+// their text without running into their neighbours.
+TEST_F(Win32DialogTest, CheckBoxesShowTheirWholeTextAndOverlapNothing) {
+  game.open();
+  const int boxes[] = {IDC_NOMUSIC,     IDC_NOSOUND,    IDC_WINDOWED,       IDC_REPARSE,
+                       IDC_AUTOCONVERT, IDC_CONVERTALL, IDC_CONVERTTEXTURES};
+  const int others[] = {IDC_MODLIST,       IDOK,
+                        IDCANCEL,          IDC_DESCRIPTION,
+                        IDC_PARAMETERS,    IDC_DEVELOPMENT,
+                        IDC_PHYSICALFIRST, IDC_SPYLEVEL_LABEL,
+                        IDC_SPYLEVEL,      IDC_APPLICATION_LABEL,
+                        IDC_APPLICATION,   IDC_HELP};
+  RECT client;
+  ::GetClientRect(game.hwnd(), &client);
+  for (const int id : boxes) {
+    SCOPED_TRACE(id);
+    const RECT box = rectInDialog(game.hwnd(), id);
+    EXPECT_GE(box.right - box.left, checkBoxWidthForText(::GetDlgItem(game.hwnd(), id)));
+    EXPECT_LE(box.right, client.right);
+    for (const int other : others) {
+      const RECT beside = rectInDialog(game.hwnd(), other);
+      RECT overlap;
+      EXPECT_FALSE(::IntersectRect(&overlap, &box, &beside)) << "overlaps " << other;
+    }
+    for (const int other : boxes) {
+      const RECT beside = rectInDialog(game.hwnd(), other);
+      RECT overlap;
+      if (other != id) {
+        EXPECT_FALSE(::IntersectRect(&overlap, &box, &beside)) << "overlaps " << other;
+      }
+    }
+  }
+}
+
 TEST_F(Win32DialogTest, ListsTheModsWithTheirImagesAndDescribesTheFirst) {
   game.open();
   const auto items = game.items();
