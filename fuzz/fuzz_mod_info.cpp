@@ -3,16 +3,15 @@
 // key-line parser.
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <string_view>
 
 #include "mods/ini_line.h"
 #include "mods/mod_info.h"
+#include "support/trickle_source.h"
 
 namespace {
 
@@ -33,23 +32,6 @@ bool trimmed(const std::string& text) {
   return text.empty() || (kTrimSet.find(text.front()) == std::string_view::npos &&
                           kTrimSet.find(text.back()) == std::string_view::npos);
 }
-
-// The bytes in reads of at most `step` each, as a pipe or a slow disk gives them.
-class TrickleSource : public vs::ByteSource {
- public:
-  TrickleSource(std::string_view bytes, std::size_t step) : bytes_(bytes), step_(step) {}
-  std::size_t read(char* into, std::size_t size) override {
-    const std::size_t n = std::min({size, step_, bytes_.size() - at_});
-    std::memcpy(into, bytes_.data() + at_, n);
-    at_ += n;
-    return n;
-  }
-
- private:
-  std::string_view bytes_;
-  std::size_t step_;
-  std::size_t at_ = 0;
-};
 
 }  // namespace
 
@@ -79,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (record.valid)
     check(bytes.find('=') != std::string_view::npos);
 
-  TrickleSource source(bytes, size == 0 ? 1 : 1 + data[0] % 97);
+  vs::test::TrickleSource source(bytes, size == 0 ? 1 : 1 + data[0] % 97);
   const vs::ModInfo trickled("fuzz.ini", &source);
   check(trickled.valid == record.valid && trickled.title == record.title &&
         trickled.vdf == record.vdf && trickled.description == record.description &&

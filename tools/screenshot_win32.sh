@@ -12,34 +12,13 @@ out=$(realpath -m "${1:-$root/docs/screenshot-win32.png}")
 VS_ROOT="$root" sh "$root/tools/build_windows.sh" >/dev/null
 
 work=$(mktemp -d)
-export WINEPREFIX="$root/build-win32/shot-prefix"
-export HOME="$work/home" TMPDIR="$work/tmp"
-export WINEDEBUG=-all WINEARCH=win64
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
-mkdir -p "$HOME" "$TMPDIR"
-
-display=120
-while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$display"
+. "$root/tools/wine_session.sh"
 cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  kill "$xvfb" 2>/dev/null || true
+  wine_session_end
   rm -rf "$work"
 }
 trap cleanup EXIT
-sleep 1
-
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wineboot -i >/dev/null 2>&1 || true
-  wineserver -w
-fi
-fonts="$WINEPREFIX/drive_c/windows/Fonts"
-mkdir -p "$fonts"
-for font in /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/tahoma*.ttf; do
-  [ -f "$font" ] && cp -u "$font" "$fonts/"
-done
+wine_session "$root/build-win32/shot-prefix" "$work" 800x600x24
 wine reg add "HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes" \
   /v "MS Sans Serif" /d "Tahoma" /f >/dev/null 2>&1
 wineserver -w

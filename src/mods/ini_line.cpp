@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "mods/mod_list_rules.h"
+
 namespace vs {
 namespace {
 
@@ -17,21 +19,6 @@ constexpr KeyName kKeys[] = {
     {"authors", IniKey::authors}, {"webpage", IniKey::webpage},
     {"icon", IniKey::icon},
 };
-
-constexpr char lowered(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// `text` lowered (ASCII only) equals `lower`, without making the lowered copy.
-bool equalsLowered(std::string_view text, std::string_view lower) {
-  if (text.size() != lower.size())
-    return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (lowered(text[i]) != lower[i])
-      return false;
-  }
-  return true;
-}
 
 bool isTrimmed(char c) {
   return c == ' ' || c == ';' || c == '\n' || c == '\r';
@@ -50,7 +37,7 @@ bool isInfoHeader(std::string_view piece) {
        at = piece.find('[', at + 1)) {
     if (piece.size() - at < header.size())
       return false;
-    if (equalsLowered(piece.substr(at, header.size()), header))
+    if (equalsIgnoringAsciiCase(piece.substr(at, header.size()), header))
       return true;
   }
   return false;
@@ -71,7 +58,7 @@ std::optional<KeyLineView> viewKeyLine(std::string_view piece) {
   // The trim set holds no letter, so trimming before lowering gives the same key.
   const std::string_view key = trimIniText(piece.substr(0, equals));
   for (const auto& candidate : kKeys) {
-    if (equalsLowered(key, candidate.name))
+    if (equalsIgnoringAsciiCase(key, candidate.name))
       return KeyLineView{candidate.key, trimIniText(piece.substr(equals + 1))};
   }
   return std::nullopt;

@@ -17,9 +17,9 @@ ModInfo::ModInfo(std::string name) : ModInfo(name, name) {}
 ModInfo::ModInfo(std::string name, const std::string& pathToOpen)
     : ModInfo(std::move(name), openWithStdio(pathToOpen).get()) {}
 
-// The description starts empty and takes its default only when the file has
-// none: most files have one, and the default would be a heap block thrown away.
-ModInfo::ModInfo(std::string name, ByteSource* text) : fileName(std::move(name)), description() {
+// The description takes its default only when the file has none: most files
+// have one, and the default would be a heap block thrown away.
+ModInfo::ModInfo(std::string name, ByteSource* text) : fileName(std::move(name)) {
   int keyCount = 0;
   bool headerSeen = false;
   bool descriptionSeen = false;

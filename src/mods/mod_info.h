@@ -21,7 +21,7 @@ class ModInfo {
 
   std::string title = "?";
   std::string fileName;
-  std::string description = "no description available";
+  std::string description;  // "no description available" when the file has none
   std::string authors;
   std::string version;
   std::string webpage;

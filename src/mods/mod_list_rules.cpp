@@ -3,11 +3,18 @@
 namespace vs {
 
 std::string lowerAscii(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z')
-      c = static_cast<char>(c - 'A' + 'a');
-  }
+  for (char& c : text) c = lowerAscii(c);
   return text;
+}
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size())
+    return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (lowerAscii(a[i]) != lowerAscii(b[i]))
+      return false;
+  }
+  return true;
 }
 
 std::string itemText(const ModInfo& record) {

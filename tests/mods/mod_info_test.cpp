@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
-
 #include "support/temp_dir.h"
+#include "support/trickle_source.h"
 
 namespace vs::test {
 namespace {
@@ -212,23 +210,6 @@ TEST_F(ModInfoFile, HeaderSplitAcrossAPieceBoundaryIsNotSeen) {
   const ModInfo inFirstPiece = read(std::string(1017, 'x') + "[info]\ntitle=A\nvdf=x\n");
   EXPECT_TRUE(inFirstPiece.valid);
 }
-
-// Hands out a text at most `step` bytes per read, as a pipe or a slow disk may.
-class TrickleSource : public ByteSource {
- public:
-  TrickleSource(std::string text, std::size_t step) : text_(std::move(text)), step_(step) {}
-  std::size_t read(char* into, std::size_t size) override {
-    const std::size_t n = std::min({size, step_, text_.size() - at_});
-    std::memcpy(into, text_.data() + at_, n);
-    at_ += n;
-    return n;
-  }
-
- private:
-  std::string text_;
-  std::size_t step_;
-  std::size_t at_ = 0;
-};
 
 TEST_F(ModInfoFile, ShortReadsGiveTheSameRecordAsTheFile) {
   const std::string text = "[info]\ntitle=T\nauthors=" + std::string(3000, 'a') +

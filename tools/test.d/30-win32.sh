@@ -7,36 +7,10 @@ build="$VS_ROOT/build-win32"
 sh tools/build_windows.sh
 
 work="$build/wine-run"
-mkdir -p "$work/home" "$work/tmp"
-export WINEPREFIX="$build/wine-prefix"
-export HOME="$work/home"
-export TMPDIR="$work/tmp"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
-export WINEARCH=win64
-
-# One display for every Wine call: a windowless first start spoils the prefix.
-display=99
-while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-export DISPLAY=":$display"
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  kill "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
-sleep 1
-
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wineboot -i >"$work/wineboot.log" 2>&1 || true
-  wineserver -w
-fi
-fonts="$WINEPREFIX/drive_c/windows/Fonts"
-mkdir -p "$fonts"
-for font in /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/tahoma*.ttf; do
-  [ -f "$font" ] && cp -u "$font" "$fonts/"
-done
+mkdir -p "$work"
+. "$VS_ROOT/tools/wine_session.sh"
+trap wine_session_end EXIT
+wine_session "$build/wine-prefix" "$work" 1024x768x24
 
 # Wine's helpers inherit the output and outlive the program: write it to a
 # file and show it afterwards.

@@ -19,20 +19,11 @@
 namespace vs {
 namespace {
 
-char lowered(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Compared in place: this runs once for every name in the directory.
 bool endsWithIgnoringCase(std::string_view name, std::string_view extension) {
   if (name.size() <= extension.size())
     return false;  // "*.mod" needs a name before the dot
-  const std::string_view end = name.substr(name.size() - extension.size());
-  for (std::size_t i = 0; i < end.size(); ++i) {
-    if (lowered(end[i]) != lowered(extension[i]))
-      return false;
-  }
-  return true;
+  return equalsIgnoringAsciiCase(name.substr(name.size() - extension.size()), extension);
 }
 
 // Names of a directory; "." and ".." are not entries of it.
@@ -127,10 +118,11 @@ std::string PosixFileSystem::resolveExisting(const std::string& path) {
     return path;
   const auto cut = path.find_last_of('/');
   const std::string directory = cut == std::string::npos ? "" : path.substr(0, cut + 1);
-  const std::string wanted = lowerAscii(cut == std::string::npos ? path : path.substr(cut + 1));
+  const std::string_view wanted =
+      cut == std::string::npos ? std::string_view(path) : std::string_view(path).substr(cut + 1);
   std::optional<std::string> found;
   forEachEntry(directory, [&](std::string_view name, const dirent&) {
-    if (lowerAscii(std::string(name)) == wanted && (!found || name < *found))
+    if (equalsIgnoringAsciiCase(name, wanted) && (!found || name < *found))
       found = std::string(name);
     return true;
   });

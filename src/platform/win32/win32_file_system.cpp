@@ -13,7 +13,8 @@ namespace vs {
 bool hasExtension(const std::string& name, const std::string& extension) {
   if (name.size() <= extension.size())
     return false;
-  return lowerAscii(name.substr(name.size() - extension.size())) == lowerAscii(extension);
+  return equalsIgnoringAsciiCase(std::string_view(name).substr(name.size() - extension.size()),
+                                 extension);
 }
 
 std::vector<std::string> Win32FileSystem::findByExtension(const std::string& directory,
