@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "archives/archive_list.h"
+#include "core/archives/archive_list.h"
 #include "dialog/starter_dialog.h"
-#include "platform/headless/headless_host.h"
-#include "platform/posix/posix_file_system.h"
+#include "support/headless/headless_host.h"
+#include "os/posix/posix_file_system.h"
 
 namespace {
 

@@ -12,10 +12,11 @@
 #include <memory>
 #include <string>
 
+#include "dialog/resources.h"
 #include "dialog/starter_dialog.h"
-#include "platform/headless/headless_host.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/qt/host.h"
+#include "support/headless/headless_host.h"
+#include "os/posix/posix_file_system.h"
+#include "ui/qt/host.h"
 
 namespace {
 
@@ -115,7 +116,7 @@ int main(int argc, char** argv) {
   const fs::path start = fs::current_path();
   const fs::path root = fs::temp_directory_path() / "vs_qt_switch_bench";
 
-  vs::QtHost qtHost;
+  vs::QtHost qtHost{vs::starterResources()};
   const Figures qt = switchArchives(
       qtHost, root, [&](vs::StarterDialog& d) { return qtHost.open(d); },
       [](vs::QtWindow& w) { return w.listBoxPaints(vs::IDC_ARCHIVELOG); },

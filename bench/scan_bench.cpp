@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "dialog/starter_dialog.h"
-#include "platform/headless/headless_host.h"
-#include "platform/posix/posix_file_system.h"
+#include "support/headless/headless_host.h"
+#include "os/posix/posix_file_system.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <fstream>
 #include <string>
 
-#include "platform/posix/posix_settings_store.h"
-#include "platform/posix/reg_file.h"
+#include "os/posix/posix_settings_store.h"
+#include "core/settings/reg_file.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <thread>
 
 #include "dialog/starter_dialog.h"
-#include "platform/headless/headless_host.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/posix/posix_process_starter.h"
+#include "support/headless/headless_host.h"
+#include "os/posix/posix_file_system.h"
+#include "os/posix/posix_process_starter.h"
 
 namespace fs = std::filesystem;
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "archives/archive_list.h"
+#include "core/archives/archive_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string vdf(reinterpret_cast<const char*>(data), size);

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "launch/command_line.h"
+#include "core/launch/command_line.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "mods/ini_line.h"
-#include "mods/mod_info.h"
+#include "core/mods/ini_line.h"
+#include "core/mods/mod_info.h"
 #include "support/trickle_source.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/posix/reg_file.h"
+#include "core/settings/reg_file.h"
 
 namespace {
 

@@ -2,15 +2,16 @@
 #include <QApplication>
 
 #include "app/starter_app.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/posix/posix_process_starter.h"
-#include "platform/posix/posix_program_location.h"
-#include "platform/posix/posix_settings_store.h"
-#include "platform/qt/host.h"
+#include "dialog/resources.h"
+#include "os/posix/posix_file_system.h"
+#include "os/posix/posix_process_starter.h"
+#include "os/posix/posix_program_location.h"
+#include "os/posix/posix_settings_store.h"
+#include "ui/qt/host.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  vs::QtHost host;
+  vs::QtHost host{vs::starterResources()};
   vs::PosixFileSystem files;
   vs::PosixProcessStarter processes;
   vs::PosixSettingsStore settings;

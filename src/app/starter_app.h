@@ -1,7 +1,7 @@
 // The application object: runs the launcher's dialog modally and ends.
 #pragma once
 
-#include "platform/services.h"
+#include "dialog/services.h"
 
 namespace vs {
 

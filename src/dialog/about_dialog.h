@@ -3,7 +3,7 @@
 #pragma once
 
 #include "dialog/control_ids.h"
-#include "platform/dialog.h"
+#include "ui/dialog.h"
 
 namespace vs {
 

@@ -1,7 +1,8 @@
 // Templates 100 (About box) and 102 (main dialog), control for control.
 #include "dialog/control_ids.h"
-#include "platform/dialog.h"
-#include "platform/dialog_template.h"
+#include "ui/dialog.h"
+#include "dialog/resources.h"
+#include "ui/dialog_template.h"
 
 namespace vs {
 namespace {
@@ -75,12 +76,12 @@ const DialogTemplate kStarterTemplate{
 
 }  // namespace
 
-const DialogTemplate* findDialogTemplate(int id) {
-  if (id == IDD_ABOUTBOX)
-    return &kAboutTemplate;
-  if (id == IDD_STARTER)
-    return &kStarterTemplate;
-  return nullptr;
+const DialogTemplate& aboutTemplate() {
+  return kAboutTemplate;
+}
+
+const DialogTemplate& starterTemplate() {
+  return kStarterTemplate;
 }
 
 }  // namespace vs

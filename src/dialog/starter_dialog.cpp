@@ -4,7 +4,7 @@
 
 #include "dialog/about_dialog.h"
 #include "dialog/startup_rules.h"
-#include "mods/mod_info.h"
+#include "core/mods/mod_info.h"
 
 namespace vs {
 namespace {

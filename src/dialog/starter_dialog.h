@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "dialog/control_ids.h"
-#include "platform/control_wrappers.h"
-#include "platform/dialog.h"
-#include "platform/services.h"
+#include "ui/control_wrappers.h"
+#include "ui/dialog.h"
+#include "dialog/services.h"
 
 namespace vs {
 

@@ -1,5 +1,5 @@
 // StarterDialog: archive switching before a start, logged line by line.
-#include "archives/archive_switch.h"
+#include "core/archives/archive_switch.h"
 #include "dialog/starter_dialog.h"
 
 namespace vs {

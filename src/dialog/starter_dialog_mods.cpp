@@ -2,8 +2,8 @@
 #include <memory>
 
 #include "dialog/starter_dialog.h"
-#include "mods/mod_info.h"
-#include "mods/mod_list_rules.h"
+#include "core/mods/mod_info.h"
+#include "core/mods/mod_list_rules.h"
 
 namespace vs {
 

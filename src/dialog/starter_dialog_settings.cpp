@@ -1,5 +1,5 @@
 // StarterDialog: the eight choices kept in the per-user store.
-#include "dialog/settings_values.h"
+#include "core/settings/settings_values.h"
 #include "dialog/starter_dialog.h"
 
 namespace vs {

@@ -7,7 +7,7 @@
 #include <map>
 #include <set>
 
-#include "mods/mod_info.h"
+#include "core/mods/mod_info.h"
 #include "support/game_fixture.h"
 
 namespace vs::test {

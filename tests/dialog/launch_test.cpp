@@ -1,8 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "mods/mod_info.h"
-#include "platform/posix/posix_process_starter.h"
+#include "core/mods/mod_info.h"
+#include "os/posix/posix_process_starter.h"
 #include "support/game_fixture.h"
 #include "support/stand_in.h"
 

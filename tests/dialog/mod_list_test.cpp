@@ -3,8 +3,8 @@
 
 #include <map>
 
-#include "dialog/settings_values.h"
-#include "mods/mod_info.h"
+#include "core/settings/settings_values.h"
+#include "core/mods/mod_info.h"
 #include "support/game_fixture.h"
 
 namespace vs::test {

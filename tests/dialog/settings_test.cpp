@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "dialog/settings_values.h"
-#include "platform/posix/posix_settings_store.h"
-#include "platform/posix/reg_file.h"
+#include "core/settings/settings_values.h"
+#include "os/posix/posix_settings_store.h"
+#include "core/settings/reg_file.h"
 #include "support/environment_guard.h"
 #include "support/game_fixture.h"
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/process_starter.h"
-#include "platform/program_location.h"
-#include "platform/settings_store.h"
+#include "os/process_starter.h"
+#include "os/program_location.h"
+#include "os/settings_store.h"
 
 namespace vs::test {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "dialog/starter_dialog.h"
-#include "platform/headless/headless_host.h"
-#include "platform/posix/posix_file_system.h"
+#include "support/headless/headless_host.h"
+#include "os/posix/posix_file_system.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "mods/byte_source.h"
+#include "core/io/byte_source.h"
 
 namespace vs::test {
 

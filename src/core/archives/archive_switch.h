@@ -1,0 +1,25 @@
+// Parking every mod archive of the data directory and bringing back those of
+// one configuration, one log line per attempted move.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/archives/archive_folders.h"
+
+namespace vs {
+
+struct ArchiveDirectories {
+  std::string data;     // "../data/" (POSIX) or "..\data\" (Windows)
+  std::string parking;  // "../data/modvdf/" or "..\data\modvdf\"
+};
+
+ArchiveDirectories archiveDirectories(char separator);
+
+using LogLine = std::function<void(const std::string&)>;
+
+void parkArchives(ArchiveFolders& files, const ArchiveDirectories& dirs, const LogLine& log);
+void activateArchives(ArchiveFolders& files, const ArchiveDirectories& dirs, const std::string& vdf,
+                      const LogLine& log);
+
+}  // namespace vs

@@ -1,0 +1,38 @@
+#include "core/io/byte_source.h"
+
+#include <cstdio>
+
+namespace vs {
+namespace {
+
+class StdioSource : public ByteSource {
+ public:
+  explicit StdioSource(std::FILE* file) : file_(file) {
+    // The reader asks for large blocks; the stream's buffer would only copy
+    // them once more.
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+  }
+  ~StdioSource() override { std::fclose(file_); }
+  StdioSource(const StdioSource&) = delete;
+  StdioSource& operator=(const StdioSource&) = delete;
+
+  std::size_t read(char* into, std::size_t size) override {
+    if (std::feof(file_) || std::ferror(file_))
+      return 0;
+    return std::fread(into, 1, size, file_);
+  }
+
+ private:
+  std::FILE* file_;
+};
+
+}  // namespace
+
+std::unique_ptr<ByteSource> openWithStdio(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "r");
+  if (file == nullptr)
+    return nullptr;
+  return std::make_unique<StdioSource>(file);
+}
+
+}  // namespace vs

@@ -1,0 +1,55 @@
+// The per-user store on POSIX: one file in the text form of a registry export,
+// "$XDG_CONFIG_HOME/KARNOW-STUDIO Software GmbH/VornakStarter.reg", so that it
+// can be imported into a Windows registry as it stands. Every change replaces
+// the whole file atomically; lines the store does not understand are kept.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include "core/settings/reg_file.h"
+#include "os/settings_store.h"
+
+struct stat;
+
+namespace vs {
+
+// The file's place for these environment values; nullopt when neither gives an
+// absolute directory.
+std::optional<std::filesystem::path> settingsFilePath(const char* xdgConfigHome, const char* home);
+
+class PosixSettingsStore : public SettingsStore {
+ public:
+  // The file named by the environment (XDG_CONFIG_HOME, else HOME/.config,
+  // else the user's home directory from the password database).
+  PosixSettingsStore();
+  explicit PosixSettingsStore(std::filesystem::path file);
+
+  bool createOrOpenKey() override;
+  QueryResult queryBinary(const std::string& name, std::size_t bufferSize,
+                          std::vector<std::uint8_t>& data) override;
+  bool setBinary(const std::string& name, const std::vector<std::uint8_t>& data) override;
+
+  const std::optional<std::filesystem::path>& file() const { return file_; }
+
+ private:
+  // Which file on disk a parse came from: every save is a new file renamed into
+  // place, and an edit in place changes the time, so a match means unchanged.
+  struct Identity {
+    unsigned long long device = 0, inode = 0, size = 0;
+    long long seconds = 0, nanoseconds = 0;
+    bool operator==(const Identity&) const = default;
+  };
+  static Identity identityOf(const struct stat& info);
+  // The file as it is on disk now, parsed again only when it changed; nullptr
+  // when it cannot be read.
+  const reg::RegFile* current();
+  bool save(reg::RegFile file);
+
+  std::optional<std::filesystem::path> file_;
+  bool open_ = false;
+  std::optional<Identity> seen_;  // nullopt: no parse kept, or no file
+  reg::RegFile parsed_;
+};
+
+}  // namespace vs

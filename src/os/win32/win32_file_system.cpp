@@ -1,0 +1,66 @@
+#include "os/win32/win32_file_system.h"
+
+#include <io.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "core/mods/mod_list_rules.h"
+#include "os/win32/windows_lean.h"
+
+namespace vs {
+
+bool hasExtension(const std::string& name, const std::string& extension) {
+  if (name.size() <= extension.size())
+    return false;
+  return equalsIgnoringAsciiCase(std::string_view(name).substr(name.size() - extension.size()),
+                                 extension);
+}
+
+std::vector<std::string> Win32FileSystem::findByExtension(const std::string& directory,
+                                                          const std::string& extension) {
+  std::vector<std::string> names;
+  const std::string pattern = directory + "*" + extension;
+  _finddata_t found{};
+  const intptr_t search = ::_findfirst(pattern.c_str(), &found);
+  if (search == -1)
+    return names;
+  do {
+    // The pattern also matches through short 8.3 names ("long.model" is
+    // LONG~1.MOD): only a name with the wanted extension of its own counts.
+    if (hasExtension(found.name, extension))
+      names.emplace_back(found.name);
+  } while (::_findnext(search, &found) == 0);
+  ::_findclose(search);
+  return names;
+}
+
+std::optional<std::string> Win32FileSystem::moveNoReplace(const std::string& from,
+                                                          const std::string& to) {
+  if (::MoveFileA(from.c_str(), to.c_str()))
+    return std::nullopt;
+  return moveFailureText(::GetLastError());
+}
+
+std::string moveFailureText(unsigned long win32Error) {
+  struct Reason {
+    unsigned long error;
+    int errorNumber;
+  };
+  // The same words the runtime's rename would give for these.
+  static const Reason kReasons[] = {
+      {ERROR_FILE_NOT_FOUND, ENOENT}, {ERROR_PATH_NOT_FOUND, ENOENT},
+      {ERROR_ALREADY_EXISTS, EEXIST}, {ERROR_FILE_EXISTS, EEXIST},
+      {ERROR_ACCESS_DENIED, EACCES},  {ERROR_SHARING_VIOLATION, EACCES},
+      {ERROR_LOCK_VIOLATION, EACCES}, {ERROR_NOT_SAME_DEVICE, EXDEV},
+      {ERROR_INVALID_NAME, ENOENT},   {ERROR_WRITE_PROTECT, EACCES},
+      {ERROR_DISK_FULL, ENOSPC},      {ERROR_DIR_NOT_EMPTY, ENOTEMPTY},
+  };
+  for (const Reason& reason : kReasons) {
+    if (reason.error == win32Error)
+      return std::strerror(reason.errorNumber);
+  }
+  return "Windows error " + std::to_string(win32Error);
+}
+
+}  // namespace vs

@@ -1,0 +1,24 @@
+// The file-system services on Windows: _findfirst/_findnext, names taken as
+// they are (the system ignores letter case), MoveFileA that never replaces.
+#pragma once
+
+#include "os/file_system.h"
+
+namespace vs {
+
+class Win32FileSystem : public FileSystem {
+ public:
+  std::vector<std::string> findByExtension(const std::string& directory,
+                                           const std::string& extension) override;
+  std::string resolveExisting(const std::string& path) override { return path; }
+  std::optional<std::string> moveNoReplace(const std::string& from, const std::string& to) override;
+  char separator() const override { return '\\'; }
+};
+
+// Whether `name` ends in `extension` without regard to case, with a name before it.
+bool hasExtension(const std::string& name, const std::string& extension);
+
+// The reason shown in the log for a Win32 error code of a failed move.
+std::string moveFailureText(unsigned long win32Error);
+
+}  // namespace vs

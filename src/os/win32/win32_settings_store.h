@@ -1,0 +1,32 @@
+// The launcher's choices in the registry under HKEY_CURRENT_USER, as
+// REG_BINARY values.
+#pragma once
+
+#include "os/settings_store.h"
+
+// The registry handle type, declared here so that this header does not bring
+// in <windows.h>.
+struct HKEY__;
+
+namespace vs {
+
+class Win32SettingsStore : public SettingsStore {
+ public:
+  static constexpr const char* kKeyPath = "Software\\KARNOW-STUDIO Software GmbH\\VornakStarter";
+
+  explicit Win32SettingsStore(std::string keyPath = kKeyPath) : keyPath_(std::move(keyPath)) {}
+  ~Win32SettingsStore() override;
+  Win32SettingsStore(const Win32SettingsStore&) = delete;
+  Win32SettingsStore& operator=(const Win32SettingsStore&) = delete;
+
+  bool createOrOpenKey() override;
+  QueryResult queryBinary(const std::string& name, std::size_t bufferSize,
+                          std::vector<std::uint8_t>& data) override;
+  bool setBinary(const std::string& name, const std::vector<std::uint8_t>& data) override;
+
+ private:
+  std::string keyPath_;
+  HKEY__* key_ = nullptr;
+};
+
+}  // namespace vs

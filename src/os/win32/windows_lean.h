@@ -1,0 +1,12 @@
+// <windows.h> for the OS services, without min/max macros and the rarely used
+// parts. The front end has its own (ui/win32/win_api.h), which also clears the
+// names that clash with our dialog layer.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>

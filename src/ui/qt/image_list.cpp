@@ -1,0 +1,38 @@
+// Image lists: a bitmap strip cut into equal images, one colour transparent.
+#include <QImage>
+
+#include "ui/qt/host.h"
+#include "ui/qt/widgets.h"
+#include "ui/qt/window.h"
+
+namespace vs {
+
+// `maskRgb` is a colour reference: red in the low byte, blue in the third.
+ImageListHandle QtWindow::createImageList(int bitmapId, int imageWidth, int,
+                                          std::uint32_t maskRgb) {
+  const QPixmap strip = loadBitmap(host_.resources(), bitmapId);
+  if (strip.isNull() || imageWidth <= 0 || strip.width() < imageWidth)
+    return kNoImageList;
+  QImage image = strip.toImage().convertToFormat(QImage::Format_ARGB32);
+  const QRgb mask = qRgb(maskRgb & 0xFF, (maskRgb >> 8) & 0xFF, (maskRgb >> 16) & 0xFF);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if ((line[x] & 0xFFFFFF) == (mask & 0xFFFFFF))
+        line[x] = qRgba(0, 0, 0, 0);
+    }
+  }
+  std::vector<QPixmap> images;
+  for (int x = 0; x + imageWidth <= image.width(); x += imageWidth)
+    images.push_back(QPixmap::fromImage(image.copy(x, 0, imageWidth, image.height())));
+  imageLists_.push_back(std::move(images));
+  return static_cast<ImageListHandle>(imageLists_.size() - 1);
+}
+
+int QtWindow::imageCount(ImageListHandle list) const {
+  if (list < 0 || list >= static_cast<int>(imageLists_.size()))
+    return 0;
+  return static_cast<int>(imageLists_[list].size());
+}
+
+}  // namespace vs

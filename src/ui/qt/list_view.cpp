@@ -1,0 +1,156 @@
+// modList: a small-icon list in insertion order with single selection.
+#include <QMouseEvent>
+
+#include "ui/qt/widgets.h"
+#include "ui/qt/window.h"
+
+namespace vs {
+namespace {
+
+constexpr int kImageRole = Qt::UserRole + 1;
+constexpr int kItemDataRole = Qt::UserRole + 2;
+
+// The image of a row, or none when the list has no image list or the index is outside it.
+QIcon iconFor(const std::vector<std::vector<QPixmap>>& imageLists,
+              const std::map<int, ImageListHandle>& listImages, int id, int image) {
+  const auto found = listImages.find(id);
+  if (found == listImages.end())
+    return QIcon();
+  const ImageListHandle handle = found->second;
+  const bool known = handle >= 0 && handle < static_cast<int>(imageLists.size()) && image >= 0 &&
+                     image < static_cast<int>(imageLists[handle].size());
+  return known ? QIcon(imageLists[handle][image]) : QIcon();
+}
+
+}  // namespace
+
+ModListWidget::ModListWidget(QtWindow& window, int id, QWidget* parent)
+    : QListWidget(parent), window_(window), id_(id) {
+  setViewMode(QListView::ListMode);
+  setFlow(QListView::TopToBottom);
+  setWrapping(false);
+  setMovement(QListView::Static);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSortingEnabled(false);
+  setWordWrap(false);
+  setUniformItemSizes(true);
+  setIconSize(QSize(24, 24));
+  // The mark follows what is really selected, never Qt's current row alone.
+  connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+    const auto selected = selectedItems();
+    if (!selected.isEmpty())
+      mark_ = row(selected.front());
+  });
+}
+
+void ModListWidget::selectFromCode(int index) {
+  const QSignalBlocker blocker(this);
+  setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+  mark_ = index;
+}
+
+void ModListWidget::setSpacing(QSize spacing) {
+  spacing_ = spacing;
+  applyGrid();
+}
+
+// Rows as high as the spacing asks; a column wider than the list would only
+// add a horizontal scroll bar, so the width is capped at the list's own.
+void ModListWidget::applyGrid() {
+  if (spacing_.width() <= 0 || spacing_.height() <= 0)
+    return;
+  setGridSize(QSize(std::min(spacing_.width(), viewport()->width()), spacing_.height()));
+}
+
+void ModListWidget::resizeEvent(QResizeEvent* event) {
+  QListWidget::resizeEvent(event);
+  applyGrid();
+}
+
+void ModListWidget::mouseReleaseEvent(QMouseEvent* event) {
+  QListWidget::mouseReleaseEvent(event);
+  if (event->button() != Qt::LeftButton)
+    return;
+  // The release that ends a double click is not another click.
+  if (releaseEndsDoubleClick_) {
+    releaseEndsDoubleClick_ = false;
+    return;
+  }
+  window_.send(Message::listClick, id_);
+}
+
+void ModListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  QListWidget::mouseDoubleClickEvent(event);
+  if (event->button() != Qt::LeftButton)
+    return;
+  releaseEndsDoubleClick_ = true;
+  window_.send(Message::listDoubleClick, id_);
+}
+
+int QtWindow::insertItem(int id, int index, const std::string& text, int image) {
+  auto* list = controlAs<ModListWidget>(id);
+  if (list == nullptr)
+    return -1;
+  if (index < 0 || index > list->count())
+    index = list->count();
+  auto* item = new QListWidgetItem(decodeBytes(text));
+  item->setData(kImageRole, image);
+  const QSignalBlocker blocker(list);
+  list->insertItem(index, item);
+  item->setIcon(iconFor(imageLists_, listImages_, id, image));
+  return index;
+}
+
+void QtWindow::refreshItemIcons(int id) {
+  auto* list = controlAs<ModListWidget>(id);
+  auto found = listImages_.find(id);
+  if (list == nullptr || found == listImages_.end())
+    return;
+  for (int row = 0; row < list->count(); ++row) {
+    QListWidgetItem* item = list->item(row);
+    item->setIcon(iconFor(imageLists_, listImages_, id, item->data(kImageRole).toInt()));
+  }
+}
+
+void QtWindow::setItemData(int id, int index, ItemData data) {
+  auto* list = controlAs<ModListWidget>(id);
+  if (list == nullptr || list->item(index) == nullptr)
+    return;
+  list->item(index)->setData(kItemDataRole, QVariant::fromValue<qlonglong>(data));
+}
+
+ItemData QtWindow::itemData(int id, int index) const {
+  const auto* list = controlAs<ModListWidget>(id);
+  if (list == nullptr || list->item(index) == nullptr)
+    return 0;
+  return static_cast<ItemData>(list->item(index)->data(kItemDataRole).toLongLong());
+}
+
+void QtWindow::setItemSelectedFocused(int id, int index) {
+  auto* list = controlAs<ModListWidget>(id);
+  if (list != nullptr && list->item(index) != nullptr)
+    list->selectFromCode(index);
+}
+
+int QtWindow::selectionMark(int id) const {
+  const auto* list = controlAs<ModListWidget>(id);
+  return list ? list->selectionMark() : -1;
+}
+
+int QtWindow::itemCount(int id) const {
+  const auto* list = controlAs<ModListWidget>(id);
+  return list ? list->count() : 0;
+}
+
+void QtWindow::setSmallImageList(int id, ImageListHandle list) {
+  listImages_[id] = list;
+  refreshItemIcons(id);
+}
+
+void QtWindow::setIconSpacing(int id, int cx, int cy) {
+  if (auto* list = controlAs<ModListWidget>(id))
+    list->setSpacing(QSize(cx, cy));
+}
+
+}  // namespace vs

@@ -1,0 +1,84 @@
+// The Qt widgets behind the launcher's controls, and the resource and text
+// helpers they share. Internal to the Qt front end.
+#pragma once
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QListWidget>
+#include <QPixmap>
+#include <QString>
+#include <chrono>
+#include <string>
+
+#include "ui/resource_table.h"
+
+namespace vs {
+
+class QtWindow;
+
+// Bytes from INI files and the dialog shown as text: UTF-8 when the bytes are
+// valid UTF-8, Windows-1252 otherwise. User input goes back as UTF-8.
+QString decodeBytes(const std::string& bytes);
+std::string encodeText(const QString& text);
+bool isValidUtf8(const std::string& bytes);
+
+// The text a widget shows, whatever its kind; multi-line buttons wrap it.
+void showText(QWidget* widget, const QString& text);
+QString shownText(const QWidget* widget);
+QString wrapCaption(const QString& text, const QFontMetrics& metrics, int width);
+void showButtonText(QAbstractButton& button, const QString& text);
+
+// Resources compiled into the program (res/resources.qrc), by the file names
+// of the program's table.
+QIcon loadIcon(const ResourceTable& resources, int iconId);
+QPixmap loadBitmap(const ResourceTable& resources, int bitmapId);  // null when there is none
+
+// modList: keeps the selection mark as the item really selected (Qt's current
+// row moves on its own when the list gets the focus) and reports clicks.
+class ModListWidget : public QListWidget {
+ public:
+  ModListWidget(QtWindow& window, int id, QWidget* parent);
+  int selectionMark() const { return mark_; }
+  void selectFromCode(int row);
+  void setSpacing(QSize spacing);
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void applyGrid();
+
+  QtWindow& window_;
+  int id_;
+  int mark_ = -1;
+  bool releaseEndsDoubleClick_ = false;
+  QSize spacing_{0, 0};
+};
+
+// archiveLog: a line is shown at once, but paints are gathered to at most one
+// per display frame so a long switch is not paint-bound.
+class LogListWidget : public QListWidget {
+ public:
+  explicit LogListWidget(QWidget* parent);
+  void showLatest();
+  int paints() const { return paints_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void flush();
+
+  int paints_ = 0;
+  bool flushQueued_ = false;
+  bool paintedOnce_ = false;
+  std::chrono::steady_clock::time_point lastPaint_;
+};
+
+constexpr std::chrono::milliseconds kFrameInterval{16};
+
+}  // namespace vs

@@ -1,0 +1,25 @@
+// Image lists made from bitmap resources; our handle is an index into the
+// lists this window made.
+#include "ui/win32/host.h"
+#include "ui/win32/window.h"
+
+namespace vs {
+
+ImageListHandle Win32Window::createImageList(int bitmapId, int imageWidth, int grow,
+                                             std::uint32_t maskRgb) {
+  const COLORREF mask = RGB((maskRgb >> 16) & 0xFF, (maskRgb >> 8) & 0xFF, maskRgb & 0xFF);
+  HIMAGELIST list = ::ImageList_LoadImageA(host_.instance(), MAKEINTRESOURCEA(bitmapId), imageWidth,
+                                           grow, mask, IMAGE_BITMAP, 0);
+  if (list == nullptr)
+    return kNoImageList;
+  imageLists_.push_back(list);
+  return static_cast<ImageListHandle>(imageLists_.size() - 1);
+}
+
+int Win32Window::imageCount(ImageListHandle list) const {
+  if (list < 0 || list >= static_cast<int>(imageLists_.size()))
+    return 0;
+  return ::ImageList_GetImageCount(imageLists_[list]);
+}
+
+}  // namespace vs

@@ -1,0 +1,202 @@
+#include "ui/win32/window.h"
+
+#include "ui/win32/host.h"
+#include "ui/win32/resources.h"
+
+namespace vs {
+
+Win32Window::Win32Window(Win32Host& host, Dialog& dialog, bool modal)
+    : host_(host), dialog_(dialog), modal_(modal) {}
+
+Win32Window::~Win32Window() {
+  // An image list set on the list view goes with it (no LVS_SHAREIMAGELISTS).
+  host_.untrack(&dialog_);
+  if (!modal_ && window_ != nullptr && ::IsWindow(window_)) {
+    ::SetWindowLongPtrA(window_, DWLP_USER, 0);
+    ::DestroyWindow(window_);
+    dialog_.attachControls(nullptr);
+  }
+}
+
+INT_PTR CALLBACK Win32Window::dialogProcedure(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    auto* self = reinterpret_cast<Win32Window*>(lParam);
+    ::SetWindowLongPtrA(window, DWLP_USER, lParam);
+    return self->initialise(window);
+  }
+  // Messages before WM_INITDIALOG (WM_SETFONT) belong to the dialog manager.
+  auto* self = reinterpret_cast<Win32Window*>(::GetWindowLongPtrA(window, DWLP_USER));
+  return self == nullptr ? FALSE : self->handleMessage(message, wParam, lParam);
+}
+
+BOOL Win32Window::initialise(HWND window) {
+  window_ = window;
+  fitCheckBoxesToText();
+  host_.track(&dialog_, this);
+  dialog_.attachControls(this);
+  // TRUE lets the dialog manager give the focus to the first tab stop.
+  return dialog_.OnInitDialog() ? TRUE : FALSE;
+}
+
+INT_PTR Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      return command(wParam, lParam);
+    case WM_NOTIFY:
+      return notify(wParam, lParam);
+    case WM_SYSCOMMAND: {
+      sysCommandPoint_ = lParam;
+      MessageArgs args{wParam, lParam};
+      return dialog_.OnMessage(Message::sysCommand, 0, args) ? TRUE : FALSE;
+    }
+    case WM_PAINT:
+      return paint();
+    case WM_QUERYDRAGICON: {
+      MessageArgs args{wParam, lParam};
+      if (!dialog_.OnMessage(Message::queryDragIcon, 0, args))
+        return FALSE;
+      return reinterpret_cast<INT_PTR>(
+          loadResourceIcon(host_.instance(), static_cast<int>(args.result)));
+    }
+    case WM_NCDESTROY:
+      dialog_.attachControls(nullptr);
+      window_ = nullptr;
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+INT_PTR Win32Window::command(WPARAM wParam, LPARAM lParam) {
+  const int id = LOWORD(wParam);
+  const unsigned code = HIWORD(wParam);
+  if (quiet_ > 0 && lParam != 0)
+    return FALSE;
+  MessageArgs args{wParam, lParam};
+  if (code == BN_CLICKED) {
+    if (dialog_.OnMessage(Message::buttonClicked, id, args))
+      return TRUE;
+    // What the table leaves alone goes the dialog's default way: Enter and the
+    // start button to OnOK, Escape, the exit button and closing to OnCancel.
+    if (id == IDOK) {
+      dialog_.OnOK();
+      return TRUE;
+    }
+    if (id == IDCANCEL) {
+      dialog_.OnCancel();
+      return TRUE;
+    }
+    return FALSE;
+  }
+  if (code == CBN_SELCHANGE)
+    return dialog_.OnMessage(Message::comboSelChange, id, args) ? TRUE : FALSE;
+  return FALSE;
+}
+
+INT_PTR Win32Window::notify(WPARAM wParam, LPARAM lParam) {
+  const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+  if (header == nullptr || quiet_ > 0)
+    return FALSE;
+  Message message;
+  if (header->code == static_cast<UINT>(NM_CLICK))
+    message = Message::listClick;
+  else if (header->code == static_cast<UINT>(NM_DBLCLK))
+    message = Message::listDoubleClick;
+  else
+    return FALSE;
+  MessageArgs args{wParam, lParam};
+  if (!dialog_.OnMessage(message, static_cast<int>(header->idFrom), args))
+    return FALSE;
+  ::SetWindowLongPtrA(window_, DWLP_MSGRESULT, args.result);
+  return TRUE;
+}
+
+INT_PTR Win32Window::paint() {
+  // The dialog draws only while minimised; a paint context is opened when it
+  // does, and otherwise the dialog manager paints as usual.
+  MessageArgs args;
+  painting_ = true;
+  dialog_.OnMessage(Message::paint, 0, args);
+  painting_ = false;
+  if (paintDc_ == nullptr)
+    return FALSE;
+  ::EndPaint(window_, &paintStruct_);
+  paintDc_ = nullptr;
+  return TRUE;
+}
+
+void Win32Window::drawIcon(int iconId, int x, int y) {
+  HICON icon = loadResourceIcon(host_.instance(), iconId);
+  if (painting_) {
+    if (paintDc_ == nullptr) {
+      paintDc_ = ::BeginPaint(window_, &paintStruct_);
+      ::SendMessageA(window_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paintDc_), 0);
+    }
+    ::DrawIcon(paintDc_, x, y, icon);
+  } else {
+    HDC dc = ::GetDC(window_);
+    ::DrawIcon(dc, x, y, icon);
+    ::ReleaseDC(window_, dc);
+  }
+  drawnIcons_.push_back({iconId, x, y});
+}
+
+bool Win32Window::runDefaultSysCommand(unsigned commandId) {
+  // The window manager's own handling: moving, minimising, and closing, which
+  // comes back as IDCANCEL through the dialog manager.
+  ::DefWindowProcA(window_, WM_SYSCOMMAND, commandId, sysCommandPoint_);
+  return true;
+}
+
+LRESULT Win32Window::send(int id, UINT message, WPARAM wParam, LPARAM lParam) const {
+  return ::SendDlgItemMessageA(window_, id, message, wParam, lParam);
+}
+
+void Win32Window::setCaption(const std::string& caption) {
+  ::SetWindowTextA(window_, caption.c_str());
+}
+
+bool Win32Window::appendSystemMenuEntry(int commandId, const std::string& text) {
+  HMENU menu = ::GetSystemMenu(window_, FALSE);
+  if (menu == nullptr)
+    return false;
+  ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(commandId), text.c_str());
+  return true;
+}
+
+void Win32Window::setIcon(IconSize size, int iconId) {
+  const WPARAM which = size == IconSize::big ? ICON_BIG : ICON_SMALL;
+  ::SendMessageA(window_, WM_SETICON, which,
+                 reinterpret_cast<LPARAM>(loadResourceIcon(host_.instance(), iconId)));
+}
+
+void Win32Window::messageBox(const std::string& text, const std::string& title) {
+  ::MessageBoxA(window_, text.c_str(), title.c_str(), MB_OK);
+}
+
+bool Win32Window::isMinimised() const {
+  return ::IsIconic(window_) != FALSE;
+}
+
+Size Win32Window::clientSize() const {
+  RECT rect{};
+  ::GetClientRect(window_, &rect);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+Size Win32Window::systemIconSize() const {
+  return {::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON)};
+}
+
+void Win32Window::endDialog(int result) {
+  ended_ = true;
+  result_ = result;
+  if (modal_)
+    ::EndDialog(window_, result);
+  else
+    ::ShowWindow(window_, SW_HIDE);
+}
+
+}  // namespace vs

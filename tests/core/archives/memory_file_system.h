@@ -1,0 +1,117 @@
+// A file system in memory for the archive tests: directories keep their
+// entries in the order they arrived, and a test can make any move fail.
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/mods/mod_list_rules.h"
+#include "os/file_system.h"
+
+namespace vs::test {
+
+class MemoryFileSystem : public FileSystem {
+ public:
+  struct Entry {
+    std::string name;
+    std::string content;
+    bool directory = false;
+  };
+  using Directory = std::vector<Entry>;
+
+  // Directories by their path with the trailing separator ("../data/").
+  std::map<std::string, Directory> directories;
+  // Returns a reason to make the move from -> to fail before it is tried.
+  std::function<std::optional<std::string>(const std::string&, const std::string&)> failMove;
+  std::vector<std::pair<std::string, std::string>> moveCalls;
+
+  void add(const std::string& directory, const std::string& name, const std::string& content,
+           bool isDirectory = false) {
+    directories[directory].push_back({name, content, isDirectory});
+  }
+
+  // The content of an entry, or nothing when it does not exist.
+  std::optional<std::string> content(const std::string& path) const {
+    const auto [directory, name] = split(path);
+    const Entry* entry = find(directory, name);
+    return entry ? std::optional(entry->content) : std::nullopt;
+  }
+
+  std::vector<std::string> names(const std::string& directory) const {
+    std::vector<std::string> result;
+    if (auto it = directories.find(directory); it != directories.end())
+      for (const Entry& entry : it->second) result.push_back(entry.name);
+    return result;
+  }
+
+  std::vector<std::string> findByExtension(const std::string& directory,
+                                           const std::string& extension) override {
+    std::vector<std::string> result;
+    for (const std::string& name : names(directory)) {
+      if (name.size() > extension.size() &&
+          lowerAscii(name.substr(name.size() - extension.size())) == lowerAscii(extension))
+        result.push_back(name);
+    }
+    return result;
+  }
+
+  std::string resolveExisting(const std::string& path) override {
+    const auto [directory, name] = split(path);
+    if (find(directory, name))
+      return path;
+    std::optional<std::string> found;
+    for (const std::string& candidate : names(directory))
+      if (lowerAscii(candidate) == lowerAscii(name) && (!found || candidate < *found))
+        found = candidate;
+    return found ? directory + *found : path;
+  }
+
+  std::optional<std::string> moveNoReplace(const std::string& from,
+                                           const std::string& to) override {
+    moveCalls.emplace_back(from, to);
+    if (failMove)
+      if (auto reason = failMove(from, to))
+        return reason;
+    const auto [fromDir, fromName] = split(from);
+    const auto [toDir, toName] = split(to);
+    if (!find(fromDir, fromName) || !directories.count(toDir))
+      return "No such file or directory";
+    if (find(toDir, toName))
+      return "File exists";
+    Directory& source = directories[fromDir];
+    auto it = std::find_if(source.begin(), source.end(),
+                           [&](const Entry& entry) { return entry.name == fromName; });
+    Entry moved = *it;
+    source.erase(it);
+    moved.name = toName;
+    directories[toDir].push_back(moved);
+    return std::nullopt;
+  }
+
+  char separator() const override { return '/'; }
+
+ private:
+  static std::pair<std::string, std::string> split(const std::string& path) {
+    const auto cut = path.find_last_of('/');
+    if (cut == std::string::npos)
+      return {"", path};
+    return {path.substr(0, cut + 1), path.substr(cut + 1)};
+  }
+
+  const Entry* find(const std::string& directory, const std::string& name) const {
+    auto it = directories.find(directory);
+    if (it == directories.end())
+      return nullptr;
+    for (const Entry& entry : it->second)
+      if (entry.name == name)
+        return &entry;
+    return nullptr;
+  }
+};
+
+}  // namespace vs::test

@@ -1,0 +1,104 @@
+#include "core/launch/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include "core/launch/program_files.h"
+#include "core/launch/spawn_error_text.h"
+
+namespace vs {
+namespace {
+
+struct Options {
+  std::int32_t windowed = 0, noSound = 0, noMusic = 0, physicalFirst = 0, convertAll = 0,
+               convertTextures = 0, autoConvert = 0, reparseScripts = 0, spyLevel = 0;
+  std::string parameters;
+};
+
+std::string compose(const Options& o, const std::string& fileName = "mymod.ini") {
+  return composeCommandLine(fileName, o.windowed, o.noSound, o.noMusic, o.physicalFirst,
+                            o.convertAll, o.convertTextures, o.autoConvert, o.reparseScripts,
+                            o.spyLevel, o.parameters);
+}
+
+TEST(ComposeCommandLine, AllFlagsWithTheHighestLevelInTheSwitchOrder) {
+  Options o{1, 1, 1, 1, 1, 1, 1, 1, 4, "-extra"};
+  EXPECT_EQ(compose(o),
+            " -game:mymod.ini -zwindow -znosound -znomusic -vdfs:physicalfirst -zconvertall"
+            " -ztexconvert -zautoconvertdata -zreparse -zlog:10,s -extra");
+}
+
+TEST(ComposeCommandLine, EachFlagAloneAddsOnlyItsOwnPiece) {
+  const struct {
+    std::int32_t Options::*member;
+    const char* piece;
+  } flags[] = {
+      {&Options::windowed, " -zwindow"},
+      {&Options::noSound, " -znosound"},
+      {&Options::noMusic, " -znomusic"},
+      {&Options::physicalFirst, " -vdfs:physicalfirst"},
+      {&Options::convertAll, " -zconvertall"},
+      {&Options::convertTextures, " -ztexconvert"},
+      {&Options::autoConvert, " -zautoconvertdata"},
+      {&Options::reparseScripts, " -zreparse"},
+  };
+  for (const auto& flag : flags) {
+    Options o;
+    o.*flag.member = 1;
+    EXPECT_EQ(compose(o), std::string(" -game:mymod.ini") + flag.piece + " ") << flag.piece;
+    // Any non-zero value counts as on.
+    o.*flag.member = -7;
+    EXPECT_EQ(compose(o), std::string(" -game:mymod.ini") + flag.piece + " ") << flag.piece;
+  }
+}
+
+TEST(ComposeCommandLine, MessageLevelsAreFourFiveEightTenAndNothingOutsideOneToFour) {
+  const char* const expected[] = {"", " -zlog:4,s", " -zlog:5,s", " -zlog:8,s", " -zlog:10,s"};
+  for (int level = 0; level <= 4; ++level) {
+    Options o;
+    o.spyLevel = level;
+    EXPECT_EQ(compose(o), std::string(" -game:mymod.ini") + expected[level] + " ") << level;
+  }
+  for (int level : {-1, 5, 100, -2147483647 - 1}) {
+    Options o;
+    o.spyLevel = level;
+    EXPECT_EQ(compose(o), " -game:mymod.ini ") << level;
+  }
+}
+
+TEST(ComposeCommandLine, ParametersFollowOneBlankByteForByte) {
+  Options o;
+  EXPECT_EQ(compose(o, "vornakgame.ini"), " -game:vornakgame.ini ");
+  o.windowed = o.noMusic = 1;
+  o.spyLevel = 2;
+  EXPECT_EQ(compose(o), " -game:mymod.ini -zwindow -znomusic -zlog:5,s ");
+  o = {};
+  o.parameters = "  -a \"two words\" \\\"x ";
+  EXPECT_EQ(compose(o), " -game:mymod.ini   -a \"two words\" \\\"x ");
+}
+
+TEST(ComposeCommandLine, FileNameIsTakenAsStored) {
+  EXPECT_EQ(compose({}, "My Mod.INI"), " -game:My Mod.INI ");
+  EXPECT_EQ(compose({}, ""), " -game: ");
+}
+
+TEST(SpawnErrorText, EveryRowOfTheFailureTable) {
+  EXPECT_EQ(spawnErrorText(2), "Path or file name not found");
+  EXPECT_EQ(spawnErrorText(7), "Arg list too long");
+  EXPECT_EQ(spawnErrorText(8), "Exec format error");
+  EXPECT_EQ(spawnErrorText(12), "Not enough memory");
+  EXPECT_EQ(spawnErrorText(13), "Permission denied");
+  EXPECT_EQ(spawnErrorText(22), "Invalid argument");
+  EXPECT_EQ(spawnErrorText(24), "Too many open files");
+  for (int other : {-1, 0, 1, 3, 9, 20, 23, 25, 1000})
+    EXPECT_EQ(spawnErrorText(other), "Unknown") << other;
+}
+
+TEST(ProgramForApplication, OnlyTheTwoEntriesNameAProgram) {
+  EXPECT_EQ(programForApplication(0), "vornakmod.exe");
+  EXPECT_EQ(programForApplication(1), "morlex.exe");
+  EXPECT_EQ(programForApplication(-1), std::nullopt);
+  EXPECT_EQ(programForApplication(2), std::nullopt);
+}
+
+}  // namespace
+}  // namespace vs

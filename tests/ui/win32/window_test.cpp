@@ -1,0 +1,267 @@
+// The real main dialog from its .rc template, driven with window messages.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "dialog/startup_rules.h"
+#include "ui/win32/resources.h"
+#include "support/win32_game.h"
+
+namespace vs::test {
+namespace {
+
+using ::testing::ElementsAre;
+
+struct MenuEntry {
+  UINT id;
+  UINT type;
+  std::string text;
+};
+
+std::vector<MenuEntry> systemMenu(HWND window) {
+  std::vector<MenuEntry> entries;
+  HMENU menu = ::GetSystemMenu(window, FALSE);
+  for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+    char buffer[128] = {};
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STRING;
+    info.dwTypeData = buffer;
+    info.cch = sizeof buffer;
+    ::GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+    entries.push_back({info.wID, info.fType, buffer});
+  }
+  return entries;
+}
+
+class Win32DialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    game.writeMod("vornakgame.ini", "title=Vornak\nversion=1.08\nvdf=\n");
+    game.writeMod("shores.ini",
+                  "title=Dark Shores\nversion=0.9\nicon=5\ndescription=Two archives\n"
+                  "vdf=shores.mod shores_music.mod\n");
+  }
+  Win32Game game;
+};
+
+TEST_F(Win32DialogTest, StartsWithCaptionMenuIconsAndTheDefaults) {
+  game.open();
+  EXPECT_EQ(game.caption(), "VornakStarter v1.13");
+
+  const auto menu = systemMenu(game.hwnd());
+  ASSERT_GE(menu.size(), 2u);
+  EXPECT_EQ(menu[menu.size() - 2].type & MFT_SEPARATOR, static_cast<UINT>(MFT_SEPARATOR));
+  EXPECT_EQ(menu.back().id, 16u);
+  EXPECT_EQ(menu.back().text, "&About VornakStarter...");
+
+  HICON icon = loadResourceIcon(game.host.instance(), IDR_MAINFRAME);
+  EXPECT_EQ(::SendMessageA(game.hwnd(), WM_GETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(icon));
+  EXPECT_EQ(::SendMessageA(game.hwnd(), WM_QUERYDRAGICON, 0, 0), reinterpret_cast<LRESULT>(icon));
+
+  EXPECT_THAT(game.comboEntries(IDC_SPYLEVEL), ElementsAre("none", "some", "more", "many", "all"));
+  EXPECT_THAT(game.comboEntries(IDC_APPLICATION), ElementsAre("Vornak", "Morlex"));
+  EXPECT_EQ(game.comboSelection(IDC_SPYLEVEL), 0);
+  EXPECT_EQ(game.comboSelection(IDC_APPLICATION), 0);
+  EXPECT_EQ(game.text(IDOK), "Start Vornak");
+  EXPECT_EQ(game.text(IDC_PARAMETERS), "");
+  for (int id : {IDC_NOMUSIC, IDC_NOSOUND, IDC_WINDOWED, IDC_DEVELOPMENT})
+    EXPECT_EQ(game.checked(id), BST_UNCHECKED) << id;
+}
+
+RECT rectInDialog(HWND dialog, int id) {
+  RECT rect;
+  ::GetWindowRect(::GetDlgItem(dialog, id), &rect);
+  ::MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+// Wine's stand-in for the template's font is wider: the check boxes grow to
+// their text without running into their neighbours.
+TEST_F(Win32DialogTest, CheckBoxesShowTheirWholeTextAndOverlapNothing) {
+  game.open();
+  const int boxes[] = {IDC_NOMUSIC,     IDC_NOSOUND,    IDC_WINDOWED,       IDC_REPARSE,
+                       IDC_AUTOCONVERT, IDC_CONVERTALL, IDC_CONVERTTEXTURES};
+  const int others[] = {IDC_MODLIST,       IDOK,
+                        IDCANCEL,          IDC_DESCRIPTION,
+                        IDC_PARAMETERS,    IDC_DEVELOPMENT,
+                        IDC_PHYSICALFIRST, IDC_SPYLEVEL_LABEL,
+                        IDC_SPYLEVEL,      IDC_APPLICATION_LABEL,
+                        IDC_APPLICATION,   IDC_HELP};
+  RECT client;
+  ::GetClientRect(game.hwnd(), &client);
+  for (const int id : boxes) {
+    SCOPED_TRACE(id);
+    const RECT box = rectInDialog(game.hwnd(), id);
+    EXPECT_GE(box.right - box.left, checkBoxWidthForText(::GetDlgItem(game.hwnd(), id)));
+    EXPECT_LE(box.right, client.right);
+    for (const int other : others) {
+      const RECT beside = rectInDialog(game.hwnd(), other);
+      RECT overlap;
+      EXPECT_FALSE(::IntersectRect(&overlap, &box, &beside)) << "overlaps " << other;
+    }
+    for (const int other : boxes) {
+      const RECT beside = rectInDialog(game.hwnd(), other);
+      RECT overlap;
+      if (other != id) {
+        EXPECT_FALSE(::IntersectRect(&overlap, &box, &beside)) << "overlaps " << other;
+      }
+    }
+  }
+}
+
+TEST_F(Win32DialogTest, ListsTheModsWithTheirImagesAndDescribesTheFirst) {
+  game.open();
+  const auto items = game.items();
+  ASSERT_EQ(items.size(), 2u);
+  // The search order is the system's; find each by its text.
+  for (const auto& item : items) {
+    if (item.text == "Vornak (1.08)") {
+      EXPECT_EQ(item.image, 0);
+    } else {
+      EXPECT_EQ(item.text, "Dark Shores (0.9)");
+      EXPECT_EQ(item.image, 5);
+    }
+  }
+  EXPECT_TRUE(items[0].selected);
+  EXPECT_FALSE(items[1].selected);
+
+  auto images = reinterpret_cast<HIMAGELIST>(
+      ::SendMessageA(game.item(IDC_MODLIST), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+  ASSERT_NE(images, nullptr);
+  EXPECT_EQ(::ImageList_GetImageCount(images), 30);
+  int width = 0, height = 0;
+  ::ImageList_GetIconSize(images, &width, &height);
+  EXPECT_EQ(width, 24);
+  EXPECT_EQ(height, 24);
+
+  const std::string first = items[0].text == "Vornak (1.08)"
+                                ? "title: Vornak\r\nversion: 1.08\r\n\r\nno description available"
+                                : "title: Dark Shores\r\nversion: 0.9\r\n\r\nTwo archives";
+  EXPECT_EQ(game.text(IDC_DESCRIPTION), first);
+}
+
+TEST_F(Win32DialogTest, AClickDescribesTheClickedItemAndIsRemembered) {
+  game.open();
+  const int shores = game.items()[0].text == "Dark Shores (0.9)" ? 0 : 1;
+  game.clickItem(shores);
+  EXPECT_EQ(game.text(IDC_DESCRIPTION), "title: Dark Shores\r\nversion: 0.9\r\n\r\nTwo archives");
+  EXPECT_EQ(game.dialog().selectedItem, shores);
+  game.clickItem(1 - shores);
+  EXPECT_EQ(game.dialog().selectedItem, 1 - shores);
+  EXPECT_THAT(game.text(IDC_DESCRIPTION), ::testing::StartsWith("title: Vornak\r\n"));
+}
+
+TEST_F(Win32DialogTest, TheDevelopmentButtonSwitchesBetweenTheTwoFaces) {
+  game.open();
+  const int developmentControls[] = {IDC_ACTIONS,           IDC_CONVERTALL, IDC_CONVERTTEXTURES,
+                                     IDC_PHYSICALFIRST,     IDC_REPARSE,    IDC_AUTOCONVERT,
+                                     IDC_SPYLEVEL_LABEL,    IDC_SPYLEVEL,   IDC_APPLICATION,
+                                     IDC_APPLICATION_LABEL, IDC_HELP};
+  EXPECT_TRUE(game.visible(IDC_ARCHIVELOG));
+  for (int id : developmentControls) EXPECT_FALSE(game.visible(id)) << id;
+
+  game.click(IDC_DEVELOPMENT);
+  EXPECT_EQ(game.checked(IDC_DEVELOPMENT), BST_CHECKED);
+  EXPECT_FALSE(game.visible(IDC_ARCHIVELOG));
+  for (int id : developmentControls) EXPECT_TRUE(game.visible(id)) << id;
+
+  game.click(IDC_DEVELOPMENT);
+  EXPECT_TRUE(game.visible(IDC_ARCHIVELOG));
+  EXPECT_FALSE(game.visible(IDC_HELP));
+}
+
+TEST_F(Win32DialogTest, TheApplicationChoiceSetsTheStartCaptionOnlyWhenTheUserMakesIt) {
+  game.open();
+  game.selectCombo(IDC_APPLICATION, 1);
+  EXPECT_EQ(game.text(IDOK), "Start Morlex");
+  game.selectCombo(IDC_APPLICATION, 0);
+  EXPECT_EQ(game.text(IDOK), "Start Vornak");
+
+  // A selection made from code sends no CBN_SELCHANGE: the caption stays.
+  game.dialog().startApp = 1;
+  game.dialog().UpdateData(false);
+  EXPECT_EQ(game.comboSelection(IDC_APPLICATION), 1);
+  EXPECT_EQ(game.text(IDOK), "Start Vornak");
+}
+
+TEST_F(Win32DialogTest, SystemCommandSixteenShowsTheAboutBoxOverTheDialog) {
+  game.open();
+  std::vector<std::string> texts;
+  HWND owner = nullptr;
+  {
+    WhenWindowAppears about("About VornakStarter", [&](HWND box) {
+      texts = staticTexts(box);
+      owner = ::GetWindow(box, GW_OWNER);
+    });
+    const int before = WhenWindowAppears::seen();
+    game.systemCommand(0x10);
+    EXPECT_EQ(WhenWindowAppears::seen(), before + 1);
+  }
+  EXPECT_THAT(texts,
+              ElementsAre("VornakStarter Version 1.13", "Starts Vornak, Morlex and their mods"));
+  EXPECT_EQ(owner, game.hwnd());
+  EXPECT_FALSE(game.window().ended());
+  {
+    WhenWindowAppears again("About VornakStarter", [](HWND) {});
+    const int before = WhenWindowAppears::seen();
+    game.systemCommand(0x1F);
+    EXPECT_EQ(WhenWindowAppears::seen(), before + 1);
+  }
+}
+
+TEST_F(Win32DialogTest, TheHelpButtonShowsOneMessageBox) {
+  game.open();
+  game.click(IDC_DEVELOPMENT);
+  std::vector<std::string> texts;
+  WhenWindowAppears help("Help about \"actions\"", [&](HWND box) { texts = staticTexts(box); });
+  const int before = WhenWindowAppears::seen();
+  game.click(IDC_HELP);
+  EXPECT_EQ(WhenWindowAppears::seen(), before + 1);
+  ASSERT_FALSE(texts.empty());
+  EXPECT_NE(texts.back().find("convert"), std::string::npos) << texts.back();
+}
+
+TEST_F(Win32DialogTest, TheCloseCommandSavesAndEndsWithCancel) {
+  game.open();
+  game.click(IDC_WINDOWED);
+  game.systemCommand(SC_CLOSE);
+  game.pump();
+  EXPECT_TRUE(game.window().ended());
+  EXPECT_EQ(game.window().result(), IDCANCEL);
+  EXPECT_EQ(game.memoryStore.values.at("windowed").data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
+}
+
+TEST_F(Win32DialogTest, EnterStartsAndEscapeExits) {
+  game.open();
+  game.clickItem(0);
+  game.command(IDOK);
+  ASSERT_EQ(game.processes.starts.size(), 1u);
+  EXPECT_EQ(game.processes.starts[0].program, "vornakmod.exe");
+  EXPECT_FALSE(game.window().ended());
+  game.command(IDCANCEL);
+  EXPECT_TRUE(game.window().ended());
+  EXPECT_EQ(game.memoryStore.writes.size(), 8u);
+}
+
+TEST_F(Win32DialogTest, MinimisedItPaintsItsIconCentred) {
+  game.open();
+  ::SendMessageA(game.hwnd(), WM_PAINT, 0, 0);
+  EXPECT_TRUE(game.window().drawnIcons().empty());
+
+  ::ShowWindow(game.hwnd(), SW_MINIMIZE);
+  ASSERT_TRUE(::IsIconic(game.hwnd()));
+  ::InvalidateRect(game.hwnd(), nullptr, TRUE);
+  ::SendMessageA(game.hwnd(), WM_PAINT, 0, 0);
+  ASSERT_EQ(game.window().drawnIcons().size(), 1u);
+  RECT client{};
+  ::GetClientRect(game.hwnd(), &client);
+  const Size at =
+      centredIconPosition({client.right, client.bottom},
+                          {::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON)});
+  EXPECT_EQ(game.window().drawnIcons()[0].iconId, IDR_MAINFRAME);
+  EXPECT_EQ(game.window().drawnIcons()[0].x, at.width);
+  EXPECT_EQ(game.window().drawnIcons()[0].y, at.height);
+}
+
+}  // namespace
+}  // namespace vs::test
