@@ -2,21 +2,6 @@
 
 namespace vs {
 
-std::string lowerAscii(std::string text) {
-  for (char& c : text) c = lowerAscii(c);
-  return text;
-}
-
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size())
-    return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (lowerAscii(a[i]) != lowerAscii(b[i]))
-      return false;
-  }
-  return true;
-}
-
 std::string itemText(const ModInfo& record) {
   std::string text;
   text.reserve(record.title.size() + record.version.size() + 3);

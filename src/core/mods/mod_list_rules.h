@@ -2,20 +2,11 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "core/mods/mod_info.h"
+#include "core/text/ascii.h"
 
 namespace vs {
-
-// ASCII A-Z lowered, every other byte kept.
-constexpr char lowerAscii(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-std::string lowerAscii(std::string text);
-
-// Equal once both are lowered that way; compared in place, without copies.
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 // title + " (" + version + ")"
 std::string itemText(const ModInfo& record);

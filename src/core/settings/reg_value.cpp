@@ -2,20 +2,18 @@
 
 #include <cstdio>
 
+#include "core/text/ascii.h"
+
 namespace vs::reg {
 namespace {
 
 // An export breaks a hex line once it reaches this many characters.
 constexpr std::size_t kHexLineWidth = 77;
 
-char lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 int hexDigit(char c) {
   if (c >= '0' && c <= '9')
     return c - '0';
-  c = lower(c);
+  c = lowerAscii(c);
   if (c >= 'a' && c <= 'f')
     return c - 'a' + 10;
   return -1;
@@ -141,13 +139,7 @@ std::string_view trim(std::string_view text) {
 }
 
 bool sameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size())
-    return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (lower(a[i]) != lower(b[i]))
-      return false;
-  }
-  return true;
+  return equalsIgnoringAsciiCase(a, b);
 }
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {

@@ -14,7 +14,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/mods/mod_list_rules.h"
+#include "core/text/ascii.h"
 
 namespace vs {
 namespace {

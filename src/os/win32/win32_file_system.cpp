@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "core/mods/mod_list_rules.h"
+#include "core/text/ascii.h"
 #include "os/win32/windows_lean.h"
 
 namespace vs {

@@ -3,6 +3,7 @@
 // were written in. The bytes themselves are never rewritten.
 #include <QStringDecoder>
 
+#include "core/text/utf8.h"
 #include "ui/qt/widgets.h"
 
 namespace vs {
@@ -30,15 +31,8 @@ QString decodeCp1252(const std::string& bytes) {
 
 }  // namespace
 
-bool isValidUtf8(const std::string& bytes) {
-  QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-  QString decoded =
-      decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  return !decoder.hasError();
-}
-
 QString decodeBytes(const std::string& bytes) {
-  if (isValidUtf8(bytes))
+  if (isUtf8(bytes))
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
   return decodeCp1252(bytes);
 }

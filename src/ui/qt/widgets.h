@@ -22,7 +22,6 @@ class QtWindow;
 // valid UTF-8, Windows-1252 otherwise. User input goes back as UTF-8.
 QString decodeBytes(const std::string& bytes);
 std::string encodeText(const QString& text);
-bool isValidUtf8(const std::string& bytes);
 
 // The text a widget shows, whatever its kind; multi-line buttons wrap it.
 void showText(QWidget* widget, const QString& text);

@@ -8,7 +8,7 @@
 #include <random>
 
 #include "core/archives/archive_switch.h"
-#include "core/mods/mod_list_rules.h"
+#include "core/text/ascii.h"
 #include "os/posix/posix_file_system.h"
 #include "support/temp_dir.h"
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/mods/mod_list_rules.h"
+#include "core/text/ascii.h"
 #include "os/file_system.h"
 
 namespace vs::test {

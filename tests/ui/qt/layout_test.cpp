@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/qt/qt_fixture.h"
+#include "core/text/utf8.h"
 #include "ui/qt/widgets.h"
 
 namespace vs::test {
@@ -82,10 +83,10 @@ TEST(QtLayout, OneLineTextsAreNotClipped) {
 }
 
 TEST(QtTextCodec, ValidUtf8IsUtf8AndEverythingElseWindows1252) {
-  EXPECT_TRUE(isValidUtf8("plain"));
-  EXPECT_TRUE(isValidUtf8("J\xC3\xBCrgen"));
-  EXPECT_FALSE(isValidUtf8("J\xFCrgen"));
-  EXPECT_FALSE(isValidUtf8("\xC3"));  // cut short
+  EXPECT_TRUE(isUtf8("plain"));
+  EXPECT_TRUE(isUtf8("J\xC3\xBCrgen"));
+  EXPECT_FALSE(isUtf8("J\xFCrgen"));
+  EXPECT_FALSE(isUtf8("\xC3"));  // cut short
   EXPECT_EQ(decodeBytes("J\xC3\xBCrgen"), QString::fromUtf8("J\u00FCrgen"));
   EXPECT_EQ(decodeBytes("J\xFCrgen"), QString::fromUtf8("J\u00FCrgen"));
   EXPECT_EQ(decodeBytes("\x80\x9F\x8A"), QString::fromUtf8("\u20AC\u0178\u0160"));

@@ -1,0 +1,18 @@
+// Letter case the way the game's files and the registry compare names: only
+// ASCII A-Z and a-z have a case, every other byte stands for itself.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vs {
+
+constexpr char lowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+std::string lowerAscii(std::string text);
+
+// Equal once both are lowered that way; compared in place, without copies.
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+}  // namespace vs
