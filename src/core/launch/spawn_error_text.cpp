@@ -1,32 +1,46 @@
 #include "core/launch/spawn_error_text.h"
 
+#include <cerrno>
+
 namespace vs {
 namespace {
 
-// The runtime's errno numbers, which POSIX shares for these eight.
+// The runtime's errno numbers for a failed start, the system's own name for
+// each, and the text shown for it. On Windows both numbers agree.
 struct StartFailure {
-  int errorNumber;
+  int runtimeNumber;
+  int systemNumber;
   const char* text;
 };
 
-const StartFailure kStartFailures[] = {
-    {2, "Path or file name not found"},  // ENOENT
-    {7, "Arg list too long"},            // E2BIG
-    {8, "Exec format error"},            // ENOEXEC
-    {12, "Not enough memory"},           // ENOMEM
-    {13, "Permission denied"},           // EACCES
-    {22, "Invalid argument"},            // EINVAL
-    {24, "Too many open files"},         // EMFILE
+constexpr StartFailure kStartFailures[] = {
+    // clang-format off
+    {2,  ENOENT,  "Path or file name not found"},
+    {7,  E2BIG,   "Arg list too long"},
+    {8,  ENOEXEC, "Exec format error"},
+    {12, ENOMEM,  "Not enough memory"},
+    {13, EACCES,  "Permission denied"},
+    {22, EINVAL,  "Invalid argument"},
+    {24, EMFILE,  "Too many open files"},
+    // clang-format on
 };
 
 }  // namespace
 
 std::string spawnErrorText(int errorNumber) {
   for (const auto& failure : kStartFailures) {
-    if (failure.errorNumber == errorNumber)
+    if (failure.runtimeNumber == errorNumber)
       return failure.text;
   }
   return "Unknown";
+}
+
+int runtimeStartError(int systemError) {
+  for (const auto& failure : kStartFailures) {
+    if (failure.systemNumber == systemError)
+      return failure.runtimeNumber;
+  }
+  return systemError;
 }
 
 }  // namespace vs

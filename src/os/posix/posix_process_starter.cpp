@@ -16,6 +16,7 @@
 #include <mutex>
 #include <vector>
 
+#include "core/launch/spawn_error_text.h"
 #include "core/launch/windows_arguments.h"
 
 extern char** environ;
@@ -170,20 +171,6 @@ std::string joinPath(const std::string& directory, const std::string& name) {
 }
 
 }  // namespace
-
-int runtimeStartError(int systemError) {
-  static const struct {
-    int system;
-    int runtime;
-  } kErrors[] = {
-      {ENOENT, 2}, {E2BIG, 7}, {ENOEXEC, 8}, {ENOMEM, 12}, {EACCES, 13}, {EINVAL, 22}, {EMFILE, 24},
-  };
-  for (const auto& entry : kErrors) {
-    if (entry.system == systemError)
-      return entry.runtime;
-  }
-  return systemError;
-}
 
 PosixProcessStarter::PosixProcessStarter() {
   installChildHandlerOnce();

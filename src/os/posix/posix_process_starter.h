@@ -14,8 +14,4 @@ class PosixProcessStarter : public ProcessStarter {
   int startProcess(const std::string& programName, const std::string& switchString) override;
 };
 
-// The runtime's errno number for a failure of the system's process start; any
-// failure outside the start-failure texts keeps its own number.
-int runtimeStartError(int systemError);
-
 }  // namespace vs

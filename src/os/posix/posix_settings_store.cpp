@@ -10,13 +10,14 @@
 #include <string>
 
 #include "core/settings/reg_file.h"
+#include "core/settings/settings_key.h"
 
 namespace vs {
 namespace {
 
-constexpr const char* kMaker = "KARNOW-STUDIO Software GmbH";
-constexpr const char* kFileName = "VornakStarter.reg";
-const std::string kKey = std::string("HKEY_CURRENT_USER\\Software\\") + kMaker + "\\VornakStarter";
+constexpr const char* kMaker = kSettingsMaker;
+const std::string kFileName = std::string(kSettingsProgram) + ".reg";
+const std::string kKey = "HKEY_CURRENT_USER\\" + settingsKeyPath();
 
 bool isAbsolute(const char* path) {
   return path != nullptr && path[0] == '/';

@@ -1,5 +1,6 @@
 #include "os/win32/win32_settings_store.h"
 
+#include "core/settings/settings_key.h"
 #include "os/win32/windows_lean.h"
 
 namespace vs {
@@ -14,8 +15,9 @@ bool Win32SettingsStore::createOrOpenKey() {
     return true;
   char noClass[] = "";
   DWORD disposition = 0;
+  const std::string path = settingsKeyPath();
   const LONG status =
-      ::RegCreateKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, noClass, REG_OPTION_NON_VOLATILE,
+      ::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, noClass, REG_OPTION_NON_VOLATILE,
                         KEY_ALL_ACCESS, nullptr, &key_, &disposition);
   if (status != ERROR_SUCCESS)
     key_ = nullptr;

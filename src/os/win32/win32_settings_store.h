@@ -12,9 +12,7 @@ namespace vs {
 
 class Win32SettingsStore : public SettingsStore {
  public:
-  static constexpr const char* kKeyPath = "Software\\KARNOW-STUDIO Software GmbH\\VornakStarter";
-
-  explicit Win32SettingsStore(std::string keyPath = kKeyPath) : keyPath_(std::move(keyPath)) {}
+  Win32SettingsStore() = default;
   ~Win32SettingsStore() override;
   Win32SettingsStore(const Win32SettingsStore&) = delete;
   Win32SettingsStore& operator=(const Win32SettingsStore&) = delete;
@@ -25,7 +23,6 @@ class Win32SettingsStore : public SettingsStore {
   bool setBinary(const std::string& name, const std::vector<std::uint8_t>& data) override;
 
  private:
-  std::string keyPath_;
   HKEY__* key_ = nullptr;
 };
 

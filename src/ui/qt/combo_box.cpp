@@ -3,15 +3,12 @@
 
 #include "ui/qt/widgets.h"
 #include "ui/qt/window.h"
+#include "ui/template_combo_entries.h"
 
 namespace vs {
 
 void QtWindow::initialiseComboBoxes() {
-  for (const ControlTemplate& c : tmpl_.controls) {
-    if (c.kind != ControlKind::comboDropList)
-      continue;
-    for (const std::string& entry : c.entries) addComboEntry(c.id, entry);
-  }
+  addTemplateComboEntries(tmpl_, *this);
 }
 
 // Adding an entry selects nothing, though QComboBox would select the first.

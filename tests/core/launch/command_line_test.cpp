@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "core/launch/program_files.h"
 #include "core/launch/spawn_error_text.h"
 
@@ -91,6 +93,13 @@ TEST(SpawnErrorText, EveryRowOfTheFailureTable) {
   EXPECT_EQ(spawnErrorText(24), "Too many open files");
   for (int other : {-1, 0, 1, 3, 9, 20, 23, 25, 1000})
     EXPECT_EQ(spawnErrorText(other), "Unknown") << other;
+}
+
+TEST(SpawnErrorText, TheSystemsNumbersMapByName) {
+  EXPECT_EQ(spawnErrorText(runtimeStartError(ENOENT)), "Path or file name not found");
+  EXPECT_EQ(spawnErrorText(runtimeStartError(EACCES)), "Permission denied");
+  EXPECT_EQ(spawnErrorText(runtimeStartError(EMFILE)), "Too many open files");
+  EXPECT_EQ(runtimeStartError(ELOOP), ELOOP);  // outside the table: its own number
 }
 
 TEST(ProgramForApplication, OnlyTheTwoEntriesNameAProgram) {

@@ -161,14 +161,16 @@ TEST(Win32ProgramLocation, FindsTheRunningProgramAndChangesDirectory) {
 }
 
 // The registry under the launcher's own key, which each test starts without.
+constexpr const char* kKeyPath = "Software\\KARNOW-STUDIO Software GmbH\\VornakStarter";
+
 class Win32RegistryTest : public ::testing::Test {
  protected:
   void SetUp() override { deleteKey(); }
   void TearDown() override { deleteKey(); }
-  static void deleteKey() { ::RegDeleteTreeA(HKEY_CURRENT_USER, Win32SettingsStore::kKeyPath); }
+  static void deleteKey() { ::RegDeleteTreeA(HKEY_CURRENT_USER, kKeyPath); }
   static HKEY openKey() {
     HKEY key = nullptr;
-    ::RegOpenKeyExA(HKEY_CURRENT_USER, Win32SettingsStore::kKeyPath, 0, KEY_ALL_ACCESS, &key);
+    ::RegOpenKeyExA(HKEY_CURRENT_USER, kKeyPath, 0, KEY_ALL_ACCESS, &key);
     return key;
   }
   struct Stored {

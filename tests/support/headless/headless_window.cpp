@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "support/headless/headless_host.h"
+#include "ui/template_combo_entries.h"
 
 namespace vs {
 
@@ -103,11 +104,7 @@ void HeadlessWindow::paint() {
 }
 
 void HeadlessWindow::initialiseComboBoxes() {
-  for (const auto& c : tmpl_.controls) {
-    if (c.kind != ControlKind::comboDropList)
-      continue;
-    for (const auto& entry : c.entries) addComboEntry(c.id, entry);
-  }
+  addTemplateComboEntries(tmpl_, *this);
 }
 
 int HeadlessWindow::checkState(int id) const {
