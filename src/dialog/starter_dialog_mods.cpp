@@ -1,20 +1,24 @@
 // StarterDialog: filling the mod list and the description panel.
 #include <memory>
+#include <unordered_set>
 
-#include "dialog/starter_dialog.h"
 #include "core/mods/mod_info.h"
 #include "core/mods/mod_list_rules.h"
+#include "dialog/starter_dialog.h"
 
 namespace vs {
 
 int StarterDialog::scanMods() {
   int n = 0;
   const int images = controls().imageCount(modImages);
+  // Names that differ only in case (possible where the file system tells
+  // them apart) are one file to the game: only the first is read.
+  std::unordered_set<std::string> seen;
   for (const std::string& found : services_.files.findByExtension("", ".ini")) {
     const std::string name = lowerAscii(found);
-    // A name the search gave in lower case already is the entry itself.
-    const std::string path = name == found ? found : services_.files.resolveExisting(name);
-    auto record = std::make_unique<ModInfo>(name, services_.files.openForReading(path).get());
+    if (!seen.insert(name).second)
+      continue;
+    auto record = std::make_unique<ModInfo>(name, services_.files.openForReading(found).get());
     if (!record->valid)
       continue;
     modList.InsertItem(n, itemText(*record), imageIndex(*record, name, images));

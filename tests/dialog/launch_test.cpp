@@ -86,6 +86,7 @@ TEST_F(Launch, LogShowsTheMovesThenTheCallAndTheSwitchString) {
 
 TEST_F(Launch, FailedStartAddsOneErrorLine) {
   HeadlessWindow& w = game.open();
+  w.clickItem(itemOf(w, "vornakgame.ini"));
   game.processes.errorToReturn = 2;
   w.pressEnter();
   ASSERT_EQ(log().size(), 4u);

@@ -3,8 +3,8 @@
 
 #include <map>
 
-#include "core/settings/settings_values.h"
 #include "core/mods/mod_info.h"
+#include "core/settings/settings_values.h"
 #include "support/game_fixture.h"
 
 namespace vs::test {
@@ -191,16 +191,20 @@ TEST(ModList, MixedCaseNameIsListedUnderItsLoweredNameAndRead) {
   EXPECT_EQ(w.control(IDC_MODLIST).items[0].text, "Mixed ()");
 }
 
-TEST(ModList, ExactLoweredNameIsPreferredOverAnotherCase) {
+// The game cannot tell such names apart: the first in name order stands for
+// all of them, and the others are not even read.
+TEST(ModList, NamesDifferingOnlyInCaseListTheFirstInNameOrderOnce) {
   GameFixture game;
-  game.writeMod("Twin.ini", "title=Upper\nvdf=u\n");
   game.writeMod("twin.ini", "title=Lower\nvdf=l\n");
+  game.writeMod("Twin.ini", "title=Upper\nvdf=u\n");
+  game.writeMod("TWIN.INI", "title=Capitals\nvdf=c\n");
+  game.writeMod("other.ini", "title=Other\nvdf=o\n");
   HeadlessWindow& w = game.open();
-  ASSERT_EQ(w.control(IDC_MODLIST).items.size(), 2u);
-  for (const auto& item : w.control(IDC_MODLIST).items) {
-    EXPECT_EQ(recordOf(item)->fileName, "twin.ini");
-    EXPECT_EQ(item.text, "Lower ()");
-  }
+  const auto& items = w.control(IDC_MODLIST).items;
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[0].text, "Other ()");
+  EXPECT_EQ(recordOf(items[1])->fileName, "twin.ini");
+  EXPECT_EQ(items[1].text, "Capitals ()");  // "TWIN.INI" < "Twin.ini" < "twin.ini"
 }
 
 class Description : public ::testing::Test {

@@ -103,9 +103,11 @@ class GameDir:
         return copy
 
     def listed_order(self) -> list[Mod]:
-        """The valid mods in the order the directory search yields them."""
+        """The valid mods in the order the launcher lists them: a Windows
+        folder's order, ASCII letters as upper case, then byte order."""
         by_name = {mod.file_name: mod for mod in self.mods}
-        return [by_name[name] for name in os.listdir(self.bin) if name in by_name]
+        names = sorted(os.listdir(self.bin), key=lambda n: (n.encode().upper(), n.encode()))
+        return [by_name[name] for name in names if name in by_name]
 
     def recorded_calls(self) -> list[Call]:
         names = sorted(n for n in os.listdir(self.calls) if n.endswith(".call"))

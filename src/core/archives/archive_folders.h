@@ -15,15 +15,16 @@ class ArchiveFolders {
 
   // Entry names (without directory) of `directory` whose name ends in
   // `extension` (".ini", ".mod") without regard to letter case, files and
-  // directories alike, in the order the system yields them. An empty
+  // directories alike, a name that is only the extension too, in the order
+  // the system yields them (on POSIX the order a Windows folder lists). An empty
   // `directory` is the working directory; a missing one yields nothing.
   // Pipes, sockets and devices (or links to them) are never yielded.
   virtual std::vector<std::string> findByExtension(const std::string& directory,
                                                    const std::string& extension) = 0;
 
-  // The path under which `path` exists: `path` itself when it exists, else the
-  // first entry of its directory whose name equals the last component without
-  // regard to case, else `path` unchanged.
+  // The path under which `path` exists: `path` itself when it exists, else
+  // the path whose components equal its own without regard to case (of
+  // several, the first in name order), else `path` unchanged.
   virtual std::string resolveExisting(const std::string& path) = 0;
 
   // Moves an entry; never replaces an existing destination and never copies.

@@ -15,31 +15,34 @@
 #include <string_view>
 
 #include "core/text/ascii.h"
+#include "core/text/name_order.h"
 
 namespace vs {
 namespace {
 
 // Compared in place: this runs once for every name in the directory.
+// A name that is only the extension (".mod") matches too, as on Windows.
 bool endsWithIgnoringCase(std::string_view name, std::string_view extension) {
-  if (name.size() <= extension.size())
-    return false;  // "*.mod" needs a name before the dot
+  if (name.size() < extension.size())
+    return false;
   return equalsIgnoringAsciiCase(name.substr(name.size() - extension.size()), extension);
 }
 
-// Names of a directory; "." and ".." are not entries of it.
+// Names of a directory; "." and ".." are not entries of it. False when the
+// directory cannot be opened (errno tells why).
 template <class Visit>
-void forEachEntry(const std::string& directory, Visit visit) {
+bool forEachEntry(const std::string& directory, Visit visit) {
   DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());
   if (dir == nullptr)
-    return;
+    return false;
   while (const dirent* entry = ::readdir(dir)) {
     const char* name = entry->d_name;
     if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
       continue;
-    if (!visit(std::string_view(name), *entry))
-      break;
+    visit(std::string_view(name), *entry);
   }
   ::closedir(dir);
+  return true;
 }
 
 // Pipes, sockets and device nodes, or links to them: opening one can block
@@ -79,6 +82,8 @@ std::string reason(int error) {
   return std::strerror(error);
 }
 
+int moveWithoutRenameFlagError(const std::string& from, const std::string& to);
+
 class DescriptorSource : public ByteSource {
  public:
   explicit DescriptorSource(int fd) : fd_(fd) {}
@@ -104,35 +109,44 @@ class DescriptorSource : public ByteSource {
 
 std::vector<std::string> PosixFileSystem::findByExtension(const std::string& directory,
                                                           const std::string& extension) {
+  // A search begins an operation: what was seen before may have changed.
+  paths_.forget();
+  std::vector<std::string> all;
   std::vector<std::string> names;
-  forEachEntry(directory, [&](std::string_view name, const dirent& entry) {
-    if (endsWithIgnoringCase(name, extension) && !isSpecial(directory, entry))
+  std::string folder = directory;
+  const auto visit = [&](std::string_view name, const dirent& entry) {
+    all.emplace_back(name);
+    if (endsWithIgnoringCase(name, extension) && !isSpecial(folder, entry))
       names.emplace_back(name);
-    return true;
-  });
+  };
+  if (!forEachEntry(folder, visit)) {
+    if (errno != ENOENT && errno != ENOTDIR)
+      return names;
+    folder = paths_.resolve(directory);
+    if (folder == directory || !forEachEntry(folder, visit))
+      return names;
+  }
+  paths_.remember(folder, all);
+  sortInNameOrder(names);
   return names;
 }
 
 std::string PosixFileSystem::resolveExisting(const std::string& path) {
   if (exists(path))
     return path;
-  const auto cut = path.find_last_of('/');
-  const std::string directory = cut == std::string::npos ? "" : path.substr(0, cut + 1);
-  const std::string_view wanted =
-      cut == std::string::npos ? std::string_view(path) : std::string_view(path).substr(cut + 1);
-  std::optional<std::string> found;
-  forEachEntry(directory, [&](std::string_view name, const dirent&) {
-    if (equalsIgnoringAsciiCase(name, wanted) && (!found || name < *found))
-      found = std::string(name);
-    return true;
-  });
-  return found ? directory + *found : path;
+  const std::string resolved = paths_.resolve(path);
+  return resolved != path && exists(resolved) ? resolved : path;
 }
 
 std::unique_ptr<ByteSource> PosixFileSystem::openForReading(const std::string& path) {
   // Non-blocking, so a pipe put in a file's place after the search cannot
   // hang the launcher; a regular file reads as ever.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+  int fd = ::open(path.c_str(), flags);
+  if (fd < 0 && errno == ENOENT) {
+    if (const std::string resolved = paths_.resolve(path); resolved != path)
+      fd = ::open(resolved.c_str(), flags);
+  }
   if (fd < 0)
     return nullptr;
   return std::make_unique<DescriptorSource>(fd);
@@ -140,43 +154,78 @@ std::unique_ptr<ByteSource> PosixFileSystem::openForReading(const std::string& p
 
 std::optional<std::string> PosixFileSystem::moveNoReplace(const std::string& from,
                                                           const std::string& to) {
+  // The names as given first; only a missing one is looked for in another
+  // case. The target keeps the name it was given.
+  std::string source = from;
+  std::string target = to;
+  int error = moveOnce(source, target);
+  // A second look with fresh listings only when the first found the names
+  // and the move still missed them, so a name that is simply absent costs
+  // no listing.
+  for (int attempt = 0; error == ENOENT && attempt < 2; ++attempt) {
+    if (attempt == 1)
+      paths_.forget();
+    std::string resolvedSource = paths_.resolve(from);
+    std::string resolvedTarget = paths_.resolveFolders(to);
+    if (resolvedSource == source && resolvedTarget == target)
+      break;
+    source = std::move(resolvedSource);
+    target = std::move(resolvedTarget);
+    error = moveOnce(source, target);
+  }
+  if (error != 0)
+    return reason(error);
+  paths_.moved(source, target);
+  return std::nullopt;
+}
+
+int PosixFileSystem::moveOnce(const std::string& from, const std::string& to) {
   if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-    return std::nullopt;
+    return 0;
   const int error = errno;
   if (error != EINVAL && error != ENOSYS && error != ENOTSUP)
-    return reason(error);
-  return moveWithoutRenameFlag(from, to);
+    return error;
+  return moveWithoutRenameFlagError(from, to);
 }
 
 std::optional<std::string> moveWithoutRenameFlag(const std::string& from, const std::string& to) {
+  if (const int error = moveWithoutRenameFlagError(from, to); error != 0)
+    return reason(error);
+  return std::nullopt;
+}
+
+namespace {
+
+int moveWithoutRenameFlagError(const std::string& from, const std::string& to) {
   struct stat source;
   if (::lstat(from.c_str(), &source) != 0)
-    return reason(errno);
+    return errno;
 
   if (S_ISDIR(source.st_mode)) {
     // mkdir fails on any existing entry; rename then only replaces our own
     // empty directory, and a failed rename leaves nothing but that to remove.
     if (::mkdir(to.c_str(), 0700) != 0)
-      return reason(errno);
+      return errno;
     if (::rename(from.c_str(), to.c_str()) != 0) {
       const int renameError = errno;
       ::rmdir(to.c_str());  // removes only an empty directory
-      return reason(renameError);
+      return renameError;
     }
-    return std::nullopt;
+    return 0;
   }
 
   if (::link(from.c_str(), to.c_str()) != 0)
-    return reason(errno);
+    return errno;
   if (::unlink(from.c_str()) != 0) {
     const int unlinkError = errno;
     // Take the new name back only while the old one still holds the same
     // entry; otherwise the new name may be the last one left.
     if (sameEntry(from, source) && sameEntry(to, source))
       ::unlink(to.c_str());
-    return reason(unlinkError);
+    return unlinkError;
   }
-  return std::nullopt;
+  return 0;
 }
 
+}  // namespace
 }  // namespace vs

@@ -11,7 +11,7 @@
 namespace vs {
 
 bool hasExtension(const std::string& name, const std::string& extension) {
-  if (name.size() <= extension.size())
+  if (name.size() < extension.size())
     return false;
   return equalsIgnoringAsciiCase(std::string_view(name).substr(name.size() - extension.size()),
                                  extension);

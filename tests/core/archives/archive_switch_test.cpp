@@ -44,12 +44,14 @@ TEST_F(ArchiveSwitch, ParkingTakesEveryModEntryOfAnyCaseInSearchOrder) {
   files.add(kData, "UP.MOD", "U");
   files.add(kData, "x.mod", "", true);
   files.add(kData, "long.model", "L");
+  files.add(kData, ".mod", "only the extension");
   park();
   EXPECT_THAT(log, ElementsAre("../data/b.mod --> ../data/modvdf/b.mod",
                                "../data/UP.MOD --> ../data/modvdf/UP.MOD",
-                               "../data/x.mod --> ../data/modvdf/x.mod"));
+                               "../data/x.mod --> ../data/modvdf/x.mod",
+                               "../data/.mod --> ../data/modvdf/.mod"));
   EXPECT_THAT(files.names(kData), ElementsAre("readme.txt", "long.model"));
-  EXPECT_THAT(files.names(kParking), ElementsAre("b.mod", "UP.MOD", "x.mod"));
+  EXPECT_THAT(files.names(kParking), ElementsAre("b.mod", "UP.MOD", "x.mod", ".mod"));
 }
 
 TEST_F(ArchiveSwitch, NothingToParkWritesNoLine) {

@@ -53,7 +53,7 @@ class MemoryFileSystem : public FileSystem {
                                            const std::string& extension) override {
     std::vector<std::string> result;
     for (const std::string& name : names(directory)) {
-      if (name.size() > extension.size() &&
+      if (name.size() >= extension.size() &&
           lowerAscii(name.substr(name.size() - extension.size())) == lowerAscii(extension))
         result.push_back(name);
     }

@@ -26,12 +26,12 @@ namespace fs = std::filesystem;
 
 TEST(Win32FileSystem, FindsByExtensionWithoutRegardToCaseAndNotThroughShortNames) {
   const fs::path dir = freshTempDirectory();
-  for (const char* name : {"a.mod", "B.MOD", "long.model", "c.mods", "notes.txt"})
+  for (const char* name : {"a.mod", "B.MOD", "long.model", "c.mods", "notes.txt", ".mod"})
     writeText(dir / name, "x");
   fs::create_directory(dir / "folder.Mod");
   Win32FileSystem files;
   EXPECT_THAT(files.findByExtension(dir.string() + "\\", ".mod"),
-              UnorderedElementsAre("a.mod", "B.MOD", "folder.Mod"));
+              UnorderedElementsAre("a.mod", "B.MOD", "folder.Mod", ".mod"));
   EXPECT_TRUE(files.findByExtension((dir / "missing").string() + "\\", ".mod").empty());
   EXPECT_EQ(files.resolveExisting("..\\data\\modvdf\\ABC.mod"), "..\\data\\modvdf\\ABC.mod");
   EXPECT_EQ(files.separator(), '\\');
