@@ -18,6 +18,9 @@
 
 #include "core/launch/spawn_error_text.h"
 #include "core/launch/windows_arguments.h"
+#include "os/posix/case_insensitive_paths.h"
+#include "os/posix/posix_program_location.h"
+#include "os/posix/wine_start.h"
 
 extern char** environ;
 
@@ -120,7 +123,7 @@ void closeInheritedDescriptors(posix_spawn_file_actions_t& actions) {
 #endif
 }
 
-int spawn(const std::string& path, char* const argv[], pid_t& child) {
+int spawn(const std::string& path, char* const argv[], char* const envp[], pid_t& child) {
   posix_spawn_file_actions_t actions;
   posix_spawnattr_t attributes;
   if (int error = posix_spawn_file_actions_init(&actions); error != 0)
@@ -142,7 +145,7 @@ int spawn(const std::string& path, char* const argv[], pid_t& child) {
   posix_spawnattr_setsigmask(&attributes, &none);
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
 
-  const int error = ::posix_spawn(&child, path.c_str(), &actions, &attributes, argv, environ);
+  const int error = ::posix_spawn(&child, path.c_str(), &actions, &attributes, argv, envp);
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   return error;
@@ -170,9 +173,72 @@ std::string joinPath(const std::string& directory, const std::string& name) {
   return directory + "/" + name;
 }
 
+std::vector<char*> pointers(std::vector<std::string>& texts) {
+  std::vector<char*> list;
+  for (auto& text : texts) list.push_back(text.data());
+  list.push_back(nullptr);
+  return list;
+}
+
+// `name` in each directory of PATH, up to the first that is not missing;
+// `found` is the path of that one.
+int spawnOnPath(const std::string& name, char* const argv[], char* const envp[], pid_t& child,
+                std::string& found) {
+  int error = ENOENT;
+  for (const std::string& directory : searchPath()) {
+    found = joinPath(directory, name);
+    error = spawn(found, argv, envp, child);
+    if (error != ENOENT)
+      break;
+  }
+  return error;
+}
+
+std::string workingDirectory() {
+  std::vector<char> buffer(4096);
+  while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+    if (errno != ERANGE)
+      return {};
+    buffer.resize(buffer.size() * 2);
+  }
+  return buffer.data();
+}
+
+// The program file in the working directory (the launcher's own), found
+// without regard to case as Windows finds it; an exact name first.
+std::string programInWorkingDirectory(const std::string& programName) {
+  if (programName.find('/') != std::string::npos || ::access(programName.c_str(), F_OK) == 0)
+    return programName;
+  return CaseInsensitivePaths().resolve(programName);
+}
+
+// A Windows program through `wine` on PATH and the relay, which hands it the
+// command line unchanged. 0 when wine has been started.
+int startThroughWine(const std::string& relay, const std::string& program,
+                     const std::string& commandLine, pid_t& child) {
+  if (relay.empty() || ::access(relay.c_str(), R_OK) != 0)
+    return ENOENT;
+  const std::string directory = workingDirectory();
+  const std::string absolute = program.front() == '/' ? program : joinPath(directory, program);
+  std::vector<std::string> arguments = wineRelayArguments(relay, absolute, commandLine);
+  std::vector<std::string> environment = wineEnvironment(directory);
+  std::vector<char*> argv = pointers(arguments);
+  std::vector<char*> envp = pointers(environment);
+  std::string wine;
+  return spawnOnPath("wine", argv.data(), envp.data(), child, wine);
+}
+
 }  // namespace
 
-PosixProcessStarter::PosixProcessStarter() {
+std::string wineRelayBesideLauncher() {
+  const std::string launcher = PosixProgramLocation().executablePath();
+  const auto cut = launcher.find_last_of('/');
+  if (cut == std::string::npos)
+    return {};
+  return launcher.substr(0, cut + 1) + kWineRelayName;
+}
+
+PosixProcessStarter::PosixProcessStarter(std::string wineRelay) : wineRelay_(std::move(wineRelay)) {
   installChildHandlerOnce();
 }
 
@@ -183,19 +249,18 @@ int PosixProcessStarter::startProcess(const std::string& programName,
 
   std::vector<std::string> arguments = splitWindowsArguments(switchString);
   arguments.insert(arguments.begin(), programName);
-  std::vector<char*> argv;
-  for (auto& argument : arguments) argv.push_back(argument.data());
-  argv.push_back(nullptr);
+  std::vector<char*> argv = pointers(arguments);
 
   pid_t child = 0;
-  int error = spawn(programName, argv.data(), child);
-  if (error == ENOENT && programName.find('/') == std::string::npos) {
-    for (const std::string& directory : searchPath()) {
-      error = spawn(joinPath(directory, programName), argv.data(), child);
-      if (error != ENOENT)
-        break;
-    }
-  }
+  std::string program = programInWorkingDirectory(programName);
+  int error = spawn(program, argv.data(), environ, child);
+  if (error == ENOENT && programName.find('/') == std::string::npos)
+    error = spawnOnPath(programName, argv.data(), environ, child, program);
+  // A Windows program the system cannot run itself: Wine can, when there is
+  // one; otherwise the system's own reason stands.
+  if ((error == ENOEXEC || error == EACCES) && isWindowsProgram(program) &&
+      startThroughWine(wineRelay_, program, programName + " " + switchString, child) == 0)
+    error = 0;
   if (error != 0)
     return runtimeStartError(error);
 
