@@ -1,0 +1,24 @@
+#include "core/text/name_order.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace vs::test {
+namespace {
+
+using ::testing::ElementsAre;
+
+// Letters as capitals first: "_" (0x5F) lies between "Z" and "a" in bytes.
+// Names equal but for case fall back to bytes, so no two names tie.
+TEST(NameOrder, LettersAsCapitalsThenBytes) {
+  std::vector<std::string> names = {"b.mod", "_a.ini", "a.ini", "Z.mod", "B.ini", "ab",
+                                    "A",     "a",      "AB",    "\xe9",  ".mod",  "a~"};
+  sortInNameOrder(names);
+  EXPECT_THAT(names, ElementsAre(".mod", "A", "a", "a.ini", "AB", "ab", "a~", "B.ini", "b.mod",
+                                 "Z.mod", "_a.ini", "\xe9"));
+  EXPECT_FALSE(nameOrderLess("same", "same"));
+  EXPECT_EQ(upperAscii("mIx_\xe9d.ini"), "MIX_\xe9D.INI");
+}
+
+}  // namespace
+}  // namespace vs::test
