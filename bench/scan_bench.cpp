@@ -1,6 +1,7 @@
 // Scanning 10,000 mod INI files of about 1 KB through the dialog's start-up on
 // the headless host, side by side with a bare open/read/close loop over the
-// same files. Prints the medians and their ratio.
+// same files, and with the same files named in mixed case ("Mod1.INI").
+// Prints the medians and their ratios.
 #include <dirent.h>
 #include <fcntl.h>
 #include <stdlib.h>
@@ -16,8 +17,8 @@
 #include <vector>
 
 #include "dialog/starter_dialog.h"
-#include "support/headless/headless_host.h"
 #include "os/posix/posix_file_system.h"
+#include "support/headless/headless_host.h"
 
 namespace {
 
@@ -60,9 +61,12 @@ std::string modText(int n) {
   return text;
 }
 
-void layOut(const std::filesystem::path& dir) {
+void layOut(const std::filesystem::path& dir, bool mixedCase) {
+  std::filesystem::create_directories(dir);
   for (int n = 0; n < kFiles; ++n) {
-    std::ofstream(dir / ("mod" + std::to_string(n) + ".ini"), std::ios::binary) << modText(n);
+    const std::string name =
+        mixedCase ? "Mod" + std::to_string(n) + ".INI" : "mod" + std::to_string(n) + ".ini";
+    std::ofstream(dir / name, std::ios::binary) << modText(n);
   }
 }
 
@@ -130,30 +134,39 @@ int main() {
     std::perror("mkdtemp");
     return 1;
   }
-  const std::filesystem::path dir = pattern;
-  layOut(dir);
+  const std::filesystem::path root = pattern;
+  const std::filesystem::path dir = root / "lower", mixedDir = root / "mixed";
+  layOut(dir, false);
+  layOut(mixedDir, true);
   const auto previous = std::filesystem::current_path();
-  std::filesystem::current_path(dir);
 
-  int listed = 0;
+  int listed = 0, mixedListed = 0;
   std::size_t bytes = 0;
-  timeScan(listed);  // warm the page cache and the allocator
+  std::filesystem::current_path(mixedDir);
+  timeScan(mixedListed);  // warm the page cache and the allocator
+  std::filesystem::current_path(dir);
+  timeScan(listed);
   timeBare(false, bytes);
 
-  std::vector<double> scan, bare, bareListing;
+  std::vector<double> scan, bare, bareListing, mixed;
   for (int round = 0; round < kRounds; ++round) {
+    std::filesystem::current_path(dir);
     scan.push_back(timeScan(listed));
     bare.push_back(timeBare(false, bytes));
     bareListing.push_back(timeBare(true, bytes));
+    std::filesystem::current_path(mixedDir);
+    mixed.push_back(timeScan(mixedListed));
   }
 
   std::filesystem::current_path(previous);
-  std::filesystem::remove_all(dir);
+  std::filesystem::remove_all(root);
 
-  const double s = median(scan), b = median(bare), bl = median(bareListing);
+  const double s = median(scan), b = median(bare), bl = median(bareListing), m = median(mixed);
   std::printf("scan benchmark: %d files, %zu bytes, median of %d rounds\n", kFiles, bytes, kRounds);
   std::printf("  scanMods (dialog start-up, %d listed)  %8.2f ms\n", listed, s * 1e3);
   std::printf("  bare open/read/close                  %8.2f ms   ratio %.2f\n", b * 1e3, s / b);
   std::printf("  bare listing + open/read/close        %8.2f ms   ratio %.2f\n", bl * 1e3, s / bl);
-  return listed == kFiles ? 0 : 1;
+  std::printf("  scanMods, names in mixed case (%d)  %8.2f ms   against lower case %.2f\n",
+              mixedListed, m * 1e3, m / s);
+  return listed == kFiles && mixedListed == kFiles ? 0 : 1;
 }

@@ -1,16 +1,16 @@
-// Relative and absolute paths resolved the way Windows finds them: each
-// component without regard to ASCII case, an exact match first, else the
-// first of the names that differ only in case (in name order).
+// Paths resolved the way Windows finds them: each component without regard
+// to ASCII case, an exact match first, else the first of the names that
+// differ only in case (in name order).
 //
 // A switch of thousands of archives resolves thousands of paths in the same
-// few folders, so each folder is listed once and its listing kept for a
-// second (the listings also follow the moves reported here). A later
-// operation starts afresh with forget().
+// two folders, so a folder's spelling on disk and a folder's listing are each
+// found once and kept for a second; a later operation starts afresh with
+// forget(). A name found in a kept listing that has gone meanwhile is looked
+// for again by the caller after forget().
 #pragma once
 
 #include <chrono>
 #include <string>
-#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -18,20 +18,19 @@ namespace vs {
 
 class CaseInsensitivePaths {
  public:
-  // `path` with every component that exists in another case spelled as on
-  // disk; from the first component that exists in no case on, unchanged.
-  std::string resolve(const std::string& path) { return resolve(path, true); }
-  // The same for all but the last component, which stays as written: the
-  // name a move gives its target.
-  std::string resolveFolders(const std::string& path) { return resolve(path, false); }
-
-  // A listing of `directory` ("" or "dir/"), fresh from a search.
-  void remember(std::string directory, const std::vector<std::string>& names);
-  // An entry moved from one existing path to another.
-  void moved(const std::string& from, const std::string& to);
-  void forget() { listings_.clear(); }
+  // `directory` ("" for the working directory, else ending in "/") with
+  // every component that exists in another case spelled as on disk; from the
+  // first component that exists in no case on, unchanged.
+  const std::string& folder(const std::string& directory);
+  // `path` resolved in full: its folder, then its last component.
+  std::string resolve(const std::string& path);
+  // Only the folder resolved: the last component stays as written, the name
+  // a move gives its target.
+  std::string resolveFolders(const std::string& path);
+  void forget();
 
  private:
+  using Clock = std::chrono::steady_clock;
   // The names of one folder by their upper-case spelling; of names equal
   // but for case, `first` comes first in name order.
   struct Spellings {
@@ -39,17 +38,23 @@ class CaseInsensitivePaths {
     std::vector<std::string> others;
   };
   struct Listing {
-    std::chrono::steady_clock::time_point taken;
+    Clock::time_point taken;
     std::unordered_map<std::string, Spellings> names;
     void add(const std::string& name);
-    void remove(const std::string& name);
     // The entry `name` stands for: itself, else its first other spelling.
     const std::string* find(const std::string& name) const;
   };
+  struct Folder {
+    Clock::time_point taken;
+    std::string onDisk;
+  };
 
-  std::string resolve(const std::string& path, bool last);
+  // The entry of the resolved folder `directory` that `name` stands for, or
+  // null when there is none in any case.
+  const std::string* entry(const std::string& directory, const std::string& name);
   const Listing& listing(const std::string& directory);
 
+  std::unordered_map<std::string, Folder> folders_;
   std::unordered_map<std::string, Listing> listings_;
 };
 

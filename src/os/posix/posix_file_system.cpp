@@ -28,13 +28,12 @@ bool endsWithIgnoringCase(std::string_view name, std::string_view extension) {
   return equalsIgnoringAsciiCase(name.substr(name.size() - extension.size()), extension);
 }
 
-// Names of a directory; "." and ".." are not entries of it. False when the
-// directory cannot be opened (errno tells why).
+// Names of a directory; "." and ".." are not entries of it.
 template <class Visit>
-bool forEachEntry(const std::string& directory, Visit visit) {
+void forEachEntry(const std::string& directory, Visit visit) {
   DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());
   if (dir == nullptr)
-    return false;
+    return;
   while (const dirent* entry = ::readdir(dir)) {
     const char* name = entry->d_name;
     if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
@@ -42,7 +41,6 @@ bool forEachEntry(const std::string& directory, Visit visit) {
     visit(std::string_view(name), *entry);
   }
   ::closedir(dir);
-  return true;
 }
 
 // Pipes, sockets and device nodes, or links to them: opening one can block
@@ -111,22 +109,12 @@ std::vector<std::string> PosixFileSystem::findByExtension(const std::string& dir
                                                           const std::string& extension) {
   // A search begins an operation: what was seen before may have changed.
   paths_.forget();
-  std::vector<std::string> all;
   std::vector<std::string> names;
-  std::string folder = directory;
-  const auto visit = [&](std::string_view name, const dirent& entry) {
-    all.emplace_back(name);
+  const std::string& folder = paths_.folder(directory);
+  forEachEntry(folder, [&](std::string_view name, const dirent& entry) {
     if (endsWithIgnoringCase(name, extension) && !isSpecial(folder, entry))
       names.emplace_back(name);
-  };
-  if (!forEachEntry(folder, visit)) {
-    if (errno != ENOENT && errno != ENOTDIR)
-      return names;
-    folder = paths_.resolve(directory);
-    if (folder == directory || !forEachEntry(folder, visit))
-      return names;
-  }
-  paths_.remember(folder, all);
+  });
   sortInNameOrder(names);
   return names;
 }
@@ -154,10 +142,11 @@ std::unique_ptr<ByteSource> PosixFileSystem::openForReading(const std::string& p
 
 std::optional<std::string> PosixFileSystem::moveNoReplace(const std::string& from,
                                                           const std::string& to) {
-  // The names as given first; only a missing one is looked for in another
-  // case. The target keeps the name it was given.
-  std::string source = from;
-  std::string target = to;
+  // The folders as found on disk, the names as given first; only a missing
+  // name is looked for in another case. The target keeps the name it was
+  // given.
+  std::string source = paths_.resolveFolders(from);
+  std::string target = paths_.resolveFolders(to);
   int error = moveOnce(source, target);
   // A second look with fresh listings only when the first found the names
   // and the move still missed them, so a name that is simply absent costs
@@ -175,7 +164,6 @@ std::optional<std::string> PosixFileSystem::moveNoReplace(const std::string& fro
   }
   if (error != 0)
     return reason(error);
-  paths_.moved(source, target);
   return std::nullopt;
 }
 
