@@ -83,6 +83,22 @@ TEST_F(PosixFiles, ResolvePrefersTheExactNameThenTheFirstOtherSpelling) {
   EXPECT_EQ(files.resolveExisting(at("missing/abc.mod")), at("missing/abc.mod"));
 }
 
+// Folders and names in another case, as a Windows installation has them. A
+// name moved away meanwhile is looked for again, not taken from the folder
+// listing kept since.
+TEST_F(PosixFiles, MovesFindFoldersAndNamesInAnotherCaseAndKeepTheTargetName) {
+  writeFile(dir / "Data" / "ModVDF" / "abc.MOD", "second");
+  writeFile(dir / "Data" / "ModVDF" / "ABC.mod", "first");
+  EXPECT_THAT(files.findByExtension(at("data/modvdf/"), ".mod"), ElementsAre("ABC.mod", "abc.MOD"));
+  EXPECT_EQ(files.moveNoReplace(at("data/modvdf/abc.mod"), at("data/abc.mod")), std::nullopt);
+  EXPECT_EQ(files.moveNoReplace(at("data/modvdf/abc.mod"), at("DATA/next.mod")), std::nullopt);
+  EXPECT_EQ(files.moveNoReplace(at("data/modvdf/abc.mod"), at("data/last.mod")),
+            "No such file or directory");
+  EXPECT_EQ(readFile(dir / "Data" / "abc.mod"), "first");
+  EXPECT_EQ(readFile(dir / "Data" / "next.mod"), "second");
+  EXPECT_TRUE(fs::is_empty(dir / "Data" / "ModVDF"));
+}
+
 using Move = std::optional<std::string> (*)(PosixFileSystem&, const std::string&,
                                             const std::string&);
 
