@@ -25,9 +25,23 @@ bool nameOrderLess(std::string_view a, std::string_view b) {
   });
 }
 
+// A folder of ten thousand archives is sorted at every switch: each name is
+// raised to capitals once, and the sort compares whole strings.
 void sortInNameOrder(std::vector<std::string>& names) {
-  std::sort(names.begin(), names.end(),
-            [](const std::string& a, const std::string& b) { return nameOrderLess(a, b); });
+  struct Keyed {
+    std::string upper;
+    std::string name;
+  };
+  std::vector<Keyed> keyed;
+  keyed.reserve(names.size());
+  for (std::string& name : names) keyed.push_back({upperAscii(name), std::move(name)});
+  // std::string compares as unsigned bytes (char_traits<char>::compare).
+  std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+    if (const int order = a.upper.compare(b.upper); order != 0)
+      return order < 0;
+    return a.name < b.name;
+  });
+  for (std::size_t i = 0; i < names.size(); ++i) names[i] = std::move(keyed[i].name);
 }
 
 }  // namespace vs
