@@ -7,6 +7,11 @@ std::string lowerAscii(std::string text) {
   return text;
 }
 
+std::string upperAscii(std::string text) {
+  for (char& c : text) c = upperAscii(c);
+  return text;
+}
+
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size())
     return false;

@@ -10,7 +10,11 @@ namespace vs {
 constexpr char lowerAscii(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
+constexpr char upperAscii(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 std::string lowerAscii(std::string text);
+std::string upperAscii(std::string text);
 
 // Equal once both are lowered that way; compared in place, without copies.
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);

@@ -4,11 +4,6 @@
 
 namespace vs {
 
-std::string upperAscii(std::string text) {
-  for (char& c : text) c = upperAscii(c);
-  return text;
-}
-
 bool nameOrderLess(std::string_view a, std::string_view b) {
   const std::size_t common = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < common; ++i) {

@@ -7,12 +7,9 @@
 #include <string_view>
 #include <vector>
 
-namespace vs {
+#include "core/text/ascii.h"
 
-constexpr char upperAscii(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-std::string upperAscii(std::string text);
+namespace vs {
 
 // Whether `a` comes before `b` in that order.
 bool nameOrderLess(std::string_view a, std::string_view b);
