@@ -2,15 +2,14 @@
 // start-up sequence and the window-message handlers.
 #include "dialog/starter_dialog.h"
 
+#include "core/mods/mod_info.h"
 #include "dialog/about_dialog.h"
 #include "dialog/startup_rules.h"
-#include "core/mods/mod_info.h"
 
 namespace vs {
 namespace {
 
 using D = StarterDialog;
-using K = ExchangeKind;
 
 const ControlBinding<D> kControlTable[] = {
     {IDC_HELP, wrapperOf<&D::helpButton>},
@@ -33,19 +32,19 @@ const ControlBinding<D> kControlTable[] = {
 };
 
 const ValueBinding<D> kValueTable[] = {
-    {K::check, IDC_CONVERTALL, &D::convertAll},
-    {K::check, IDC_CONVERTTEXTURES, &D::convertTextures},
-    {K::check, IDC_NOMUSIC, &D::noMusic},
-    {K::check, IDC_NOSOUND, &D::noSound},
-    {K::check, IDC_PHYSICALFIRST, &D::physicalFirst},
-    {K::check, IDC_REPARSE, &D::reparseScripts},
-    {K::check, IDC_WINDOWED, &D::windowed},
-    {K::text, IDC_DESCRIPTION, nullptr, &D::descriptionText},
-    {K::comboIndex, IDC_SPYLEVEL, &D::spyLevel},
-    {K::text, IDC_PARAMETERS, nullptr, &D::parameters},
-    {K::comboIndex, IDC_APPLICATION, &D::startApp},
-    {K::check, IDC_DEVELOPMENT, &D::developmentMode},
-    {K::check, IDC_AUTOCONVERT, &D::autoConvert},
+    check(IDC_CONVERTALL, &D::convertAll),
+    check(IDC_CONVERTTEXTURES, &D::convertTextures),
+    check(IDC_NOMUSIC, &D::noMusic),
+    check(IDC_NOSOUND, &D::noSound),
+    check(IDC_PHYSICALFIRST, &D::physicalFirst),
+    check(IDC_REPARSE, &D::reparseScripts),
+    check(IDC_WINDOWED, &D::windowed),
+    text(IDC_DESCRIPTION, &D::descriptionText),
+    comboIndex(IDC_SPYLEVEL, &D::spyLevel),
+    text(IDC_PARAMETERS, &D::parameters),
+    comboIndex(IDC_APPLICATION, &D::startApp),
+    check(IDC_DEVELOPMENT, &D::developmentMode),
+    check(IDC_AUTOCONVERT, &D::autoConvert),
 };
 
 using M = Message;
