@@ -14,8 +14,9 @@
 
 #include "dialog/resources.h"
 #include "dialog/starter_dialog.h"
-#include "support/headless/headless_host.h"
 #include "os/posix/posix_file_system.h"
+#include "support/headless/headless_host.h"
+#include "support/paint_counter.h"
 #include "ui/qt/host.h"
 
 namespace {
@@ -117,9 +118,15 @@ int main(int argc, char** argv) {
   const fs::path root = fs::temp_directory_path() / "vs_qt_switch_bench";
 
   vs::QtHost qtHost{vs::starterResources()};
+  std::unique_ptr<vs::PaintCounter> logPaints;  // watches the log from the first count on
   const Figures qt = switchArchives(
       qtHost, root, [&](vs::StarterDialog& d) { return qtHost.open(d); },
-      [](vs::QtWindow& w) { return w.listBoxPaints(vs::IDC_ARCHIVELOG); },
+      [&](vs::QtWindow& w) {
+        if (!logPaints)
+          logPaints = std::make_unique<vs::PaintCounter>(
+              w.controlAs<QListWidget>(vs::IDC_ARCHIVELOG)->viewport());
+        return logPaints->paints();
+      },
       [](vs::QtWindow& w) { return w.controlAs<QListWidget>(vs::IDC_ARCHIVELOG)->count(); });
   fs::current_path(start);
 

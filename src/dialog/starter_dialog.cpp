@@ -101,7 +101,7 @@ bool StarterDialog::OnInitDialog() {
 
   openSettingsKey();
 
-  modImages = controls().createImageList(IDB_MODIMAGES, 24, 4, 0xFFFFFF);
+  modImages = controls().createImageList(IDB_MODIMAGES, 24, 4, colourRef(255, 255, 255));
   modList.SetImageList(modImages);
   modList.SetIconSpacing(200, 24);
 

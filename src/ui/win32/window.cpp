@@ -139,7 +139,7 @@ void Win32Window::drawIcon(int iconId, int x, int y) {
     ::DrawIcon(dc, x, y, icon);
     ::ReleaseDC(window_, dc);
   }
-  drawnIcons_.push_back({iconId, x, y});
+  lastDrawnIcon_ = DrawnIcon{iconId, x, y};
 }
 
 bool Win32Window::runDefaultSysCommand(unsigned commandId) {

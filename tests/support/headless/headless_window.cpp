@@ -182,7 +182,7 @@ int HeadlessWindow::itemCount(int id) const {
   return static_cast<int>(control(id).items.size());
 }
 
-ImageListHandle HeadlessWindow::createImageList(int bitmapId, int imageWidth, int, std::uint32_t) {
+ImageListHandle HeadlessWindow::createImageList(int bitmapId, int imageWidth, int, ColourRef) {
   const int count = host_.bitmapWidth(bitmapId) / (imageWidth > 0 ? imageWidth : 1);
   if (count <= 0)
     return kNoImageList;
@@ -219,8 +219,6 @@ void HeadlessWindow::repaintNow(int id) {
 }
 
 bool HeadlessWindow::appendSystemMenuEntry(int commandId, const std::string& text) {
-  if (!systemMenuAvailable_)
-    return false;
   systemMenu_.emplace_back(0, "");
   systemMenu_.emplace_back(commandId, text);
   return true;
