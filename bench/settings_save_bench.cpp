@@ -9,20 +9,18 @@
 #include <fstream>
 #include <string>
 
-#include "os/posix/posix_settings_store.h"
+#include "bench_support.h"
 #include "core/settings/reg_file.h"
+#include "os/posix/posix_settings_store.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using vs::bench::Clock;
+using vs::bench::millisecondsSince;
 
 const char* kNames[] = {"nomusic", "nosound",  "windowed",      "startapp",
                         "modgame", "spylevel", "physicalfirst", "parameters"};
-
-double millisecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 void run(const fs::path& file, const std::string& padding, const char* label) {
   fs::remove(file);

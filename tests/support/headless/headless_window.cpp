@@ -191,9 +191,8 @@ ImageListHandle HeadlessWindow::createImageList(int bitmapId, int imageWidth, in
 }
 
 int HeadlessWindow::imageCount(ImageListHandle list) const {
-  if (list < 0 || list >= static_cast<int>(imageLists_.size()))
-    return 0;
-  return imageLists_[list];
+  const bool known = list >= 0 && list < static_cast<int>(imageLists_.size());
+  return known ? imageLists_[list] : 0;
 }
 
 void HeadlessWindow::setSmallImageList(int id, ImageListHandle list) {
