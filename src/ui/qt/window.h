@@ -65,7 +65,6 @@ class QtWindow : public Controls {
   W* controlAs(int id) const {
     return dynamic_cast<W*>(control(id));
   }
-  BaseUnits baseUnits() const { return units_; }
   bool ended() const { return ended_; }
   int result() const { return result_; }
   // The entries added to the system menu; id 0 is a separator.

@@ -37,7 +37,7 @@ TEST(QtLayout, BaseUnitsComeFromTheFontsAverageLetterAndHeight) {
 TEST(QtLayout, ControlsFollowTheTemplateInPlaceAndTabOrder) {
   QtGame qt;
   QtWindow& w = qt.open();
-  const BaseUnits units = w.baseUnits();
+  const BaseUnits units = dialogBaseUnits(w.widget().font());
   EXPECT_EQ(w.widget().size(), toPixels({0, 0, 315, 265}, units).size());
   EXPECT_EQ(w.control(IDC_MODLIST)->geometry(), toPixels({0, 40, 112, 132}, units));
   EXPECT_EQ(w.control(IDC_DESCRIPTION)->geometry(), toPixels({116, 80, 196, 92}, units));
