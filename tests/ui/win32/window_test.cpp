@@ -282,12 +282,20 @@ TEST_F(Win32DialogTest, TheMaskColourIsAColourRefWithRedInTheLowByte) {
   w.setSmallImageList(IDC_MODLIST, w.createImageList(IDB_MODIMAGES, 24, 4, colourRef(230, 40, 30)));
   auto images = reinterpret_cast<HIMAGELIST>(
       ::SendMessageA(game.item(IDC_MODLIST), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
-  IMAGEINFO info{};
-  ASSERT_TRUE(::ImageList_GetImageInfo(images, at.x / 24, &info));
-  ::SelectObject(dc, info.hbmMask);
-  EXPECT_EQ(::GetPixel(dc, info.rcImage.left + at.x % 24, info.rcImage.top + at.y),
-            RGB(255, 255, 255));  // a set mask bit: transparent
+  ASSERT_NE(images, nullptr);
+  // Drawn over green, a masked pixel shows the green.
+  HDC screen = ::GetDC(nullptr);
+  HBITMAP canvas = ::CreateCompatibleBitmap(screen, 24, 24);
+  ::ReleaseDC(nullptr, screen);
+  ::SelectObject(dc, canvas);
+  RECT all{0, 0, 24, 24};
+  HBRUSH green = ::CreateSolidBrush(RGB(0, 255, 0));
+  ::FillRect(dc, &all, green);
+  ::ImageList_Draw(images, at.x / 24, dc, 0, 0, ILD_TRANSPARENT);
+  EXPECT_EQ(::GetPixel(dc, at.x % 24, at.y), RGB(0, 255, 0));
   ::SelectObject(dc, before);
+  ::DeleteObject(green);
+  ::DeleteObject(canvas);
   ::DeleteObject(strip);
   ::DeleteDC(dc);
 }
