@@ -2,9 +2,9 @@
 // start-up sequence and the window-message handlers.
 #include "dialog/starter_dialog.h"
 
+#include "core/mods/mod_info.h"
 #include "dialog/about_dialog.h"
 #include "dialog/startup_rules.h"
-#include "core/mods/mod_info.h"
 
 namespace vs {
 namespace {
@@ -119,7 +119,8 @@ bool StarterDialog::OnInitDialog() {
 
 void StarterDialog::OnSysCommand(MessageArgs& args) {
   const auto commandId = static_cast<unsigned>(args.wParam);
-  if ((commandId & 0xFFF0u) == IDM_ABOUTBOX) {
+  // Only the lowest four bits are the window system's own; the rest is the id.
+  if ((commandId & ~0xFu) == IDM_ABOUTBOX) {
     AboutDialog about(host());
     about.DoModal(this);
   } else {

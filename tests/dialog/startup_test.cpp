@@ -70,6 +70,7 @@ TEST(Startup, SystemCommandsDifferingOnlyInTheLowFourBitsOpenTheAboutBox) {
   w.systemCommand(0x10);
   w.systemCommand(0x1F);
   w.systemCommand(0x20);
+  w.systemCommand(0x10010);
   EXPECT_THAT(game.host.modalRuns, ElementsAre(IDD_ABOUTBOX, IDD_ABOUTBOX));
   EXPECT_THAT(aboutCaptions, ElementsAre("About VornakStarter", "About VornakStarter"));
   EXPECT_FALSE(w.ended());
