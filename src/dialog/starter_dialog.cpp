@@ -93,9 +93,11 @@ bool StarterDialog::OnInitDialog() {
 
   controls().setCaption(dialogCaption());
 
-  const std::string aboutEntry = host().loadString(IDS_ABOUTBOX);
-  if (!aboutEntry.empty())
-    controls().appendSystemMenuEntry(IDM_ABOUTBOX, aboutEntry);
+  if (controls().hasSystemMenu()) {
+    const std::string aboutEntry = host().loadString(IDS_ABOUTBOX);
+    if (!aboutEntry.empty())
+      controls().appendSystemMenuEntry(IDM_ABOUTBOX, aboutEntry);
+  }
 
   controls().setIcon(IconSize::big, appIcon);
   controls().setIcon(IconSize::small, appIcon);

@@ -8,7 +8,9 @@
 namespace vs::test {
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
+using ::testing::Not;
 
 TEST(StartupRules, ProgramDirectoryCutsAtTheLastSeparatorAfterTheFirstCharacter) {
   EXPECT_EQ(programDirectory("/games/vornak/system/VornakStarter"), "/games/vornak/system");
@@ -79,11 +81,16 @@ TEST(Startup, SystemCommandsDifferingOnlyInTheLowFourBitsOpenTheAboutBox) {
   EXPECT_EQ(w.result(), IDCANCEL);
 }
 
-TEST(Startup, NoSystemMenuEntryWhenTheStringIsEmpty) {
-  GameFixture game;
-  game.host.strings.clear();
-  HeadlessWindow& w = game.open();
-  EXPECT_TRUE(w.systemMenu().empty());
+TEST(Startup, NoSystemMenuEntryWhenTheStringIsEmptyOrThereIsNoMenu) {
+  GameFixture emptyString;
+  emptyString.host.strings.clear();
+  EXPECT_TRUE(emptyString.open().systemMenu().empty());
+
+  // Without a system menu the string is not even loaded.
+  GameFixture noMenu;
+  noMenu.host.windowsHaveSystemMenu = false;
+  EXPECT_TRUE(noMenu.open().systemMenu().empty());
+  EXPECT_THAT(noMenu.host.loadedStrings, Not(Contains(IDS_ABOUTBOX)));
 }
 
 TEST(Startup, MinimisedDialogPaintsItsIconCentred) {
