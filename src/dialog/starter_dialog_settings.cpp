@@ -67,6 +67,7 @@ void StarterDialog::saveSettings() {
     services_.settings.setBinary(value.name, encodeInteger(this->*value.member));
   }
   services_.settings.setBinary("parameters", buffer);
+  services_.settings.commit();
 }
 
 void StarterDialog::OnCancel() {
