@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <sstream>
 #include <thread>
 
 #include "core/archives/archive_switch.h"
@@ -172,10 +173,10 @@ fs::path folderOfLength(const fs::path& root, std::size_t length) {
   return folder;
 }
 
-std::string firstLine(const fs::path& file) {
-  std::string line;
-  std::getline(std::ifstream(file, std::ios::binary), line);
-  return line;
+std::string fileText(const fs::path& file) {
+  std::ostringstream text;
+  text << std::ifstream(file, std::ios::binary).rdbuf();
+  return text.str();
 }
 
 // An executable path of MAX_PATH bytes or more is taken whole: the launcher
@@ -195,27 +196,21 @@ TEST(Win32ProgramLocation, ALauncherDeeperThanMaxPathFindsItsFiles) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  ASSERT_TRUE(::CreateProcessW(L"report_location.exe", nullptr, nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process));
+  const BOOL started = ::CreateProcessW(L"report_location.exe", nullptr, nullptr, nullptr, FALSE, 0,
+                                        nullptr, nullptr, &startup, &process);
   fs::current_path(saved);
+  ASSERT_TRUE(started);
   ::WaitForSingleObject(process.hProcess, INFINITE);
   ::CloseHandle(process.hThread);
   ::CloseHandle(process.hProcess);
-  std::ifstream in(record, std::ios::binary);
-  std::string path, changed, beside;
-  std::getline(in, path);
-  std::getline(in, changed);
-  std::getline(in, beside);
-  EXPECT_EQ(path, (folder / "report_location.exe").string());
-  EXPECT_EQ(changed, "1");
-  EXPECT_EQ(beside, "found");
+  EXPECT_EQ(fileText(record), (folder / "report_location.exe").string() + "\n1\nfound\n");
   ::SetEnvironmentVariableA("VS_RECORD_FILE", nullptr);
 
   // Wine starts no program from a folder of 260 bytes or more, so the path is
   // handed in as GetModuleFileNameA cuts it: filling the buffer, with or
   // without ERROR_INSUFFICIENT_BUFFER.
   const fs::path deep = folderOfLength(root, 300);
-  writeText(deep / "beside.txt", "deep\n");
+  writeText(deep / "beside.txt", "deep");
   const std::string deepProgram = (deep / "VornakStarter.EXE").string();
   for (const bool saysSo : {true, false}) {
     SCOPED_TRACE(saysSo);
@@ -230,7 +225,7 @@ TEST(Win32ProgramLocation, ALauncherDeeperThanMaxPathFindsItsFiles) {
   }
   Win32ProgramLocation location;
   ASSERT_TRUE(location.changeDirectory(*vs::programDirectory(deepProgram)));
-  EXPECT_EQ(firstLine("beside.txt"), "deep");
+  EXPECT_EQ(fileText("beside.txt"), "deep");
   fs::current_path(saved);
   std::error_code ignored;
   fs::remove_all(root, ignored);
