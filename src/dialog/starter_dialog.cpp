@@ -92,9 +92,11 @@ bool StarterDialog::OnInitDialog() {
 
   controls().setCaption(dialogCaption());
 
-  const std::string aboutEntry = host().loadString(IDS_ABOUTBOX);
-  if (!aboutEntry.empty())
-    controls().appendSystemMenuEntry(IDM_ABOUTBOX, aboutEntry);
+  if (controls().hasSystemMenu()) {
+    const std::string aboutEntry = host().loadString(IDS_ABOUTBOX);
+    if (!aboutEntry.empty())
+      controls().appendSystemMenuEntry(IDM_ABOUTBOX, aboutEntry);
+  }
 
   controls().setIcon(IconSize::big, appIcon);
   controls().setIcon(IconSize::small, appIcon);
@@ -118,7 +120,8 @@ bool StarterDialog::OnInitDialog() {
 
 void StarterDialog::OnSysCommand(MessageArgs& args) {
   const auto commandId = static_cast<unsigned>(args.wParam);
-  if ((commandId & 0xFFF0u) == IDM_ABOUTBOX) {
+  // Only the lowest four bits are the window system's own; the rest is the id.
+  if ((commandId & ~0xFu) == IDM_ABOUTBOX) {
     AboutDialog about(host());
     about.DoModal(this);
   } else {

@@ -74,6 +74,7 @@ void StarterDialog::saveSettings() {
                                                    : encodeInteger(this->*value.number));
     }
   }
+  services_.settings.commit();
 }
 
 void StarterDialog::OnCancel() {

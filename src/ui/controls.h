@@ -68,6 +68,7 @@ class Controls {
 
   // The dialog window itself.
   virtual void setCaption(const std::string& caption) = 0;
+  virtual bool hasSystemMenu() const = 0;
   // Appends a separator and a text entry to the system menu; false when there is none.
   virtual bool appendSystemMenuEntry(int commandId, const std::string& text) = 0;
   virtual void setIcon(IconSize size, int iconId) = 0;

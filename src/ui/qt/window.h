@@ -105,6 +105,7 @@ class QtWindow : public Controls {
   void clearLines(int id) override;
   void repaintNow(int id) override;
   void setCaption(const std::string& caption) override;
+  bool hasSystemMenu() const override { return true; }
   bool appendSystemMenuEntry(int commandId, const std::string& text) override;
   void setIcon(IconSize size, int iconId) override;
   void messageBox(const std::string& text, const std::string& title) override;

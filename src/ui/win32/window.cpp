@@ -157,6 +157,10 @@ void Win32Window::setCaption(const std::string& caption) {
   ::SetWindowTextA(window_, caption.c_str());
 }
 
+bool Win32Window::hasSystemMenu() const {
+  return ::GetSystemMenu(window_, FALSE) != nullptr;
+}
+
 bool Win32Window::appendSystemMenuEntry(int commandId, const std::string& text) {
   HMENU menu = ::GetSystemMenu(window_, FALSE);
   if (menu == nullptr)

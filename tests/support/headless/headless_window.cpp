@@ -8,7 +8,11 @@
 namespace vs {
 
 HeadlessWindow::HeadlessWindow(HeadlessHost& host, Dialog& dialog, const DialogTemplate& tmpl)
-    : host_(host), dialog_(dialog), tmpl_(tmpl), caption_(tmpl.caption) {
+    : host_(host),
+      dialog_(dialog),
+      tmpl_(tmpl),
+      caption_(tmpl.caption),
+      systemMenuAvailable_(host.windowsHaveSystemMenu) {
   for (const auto& c : tmpl.controls) {
     if (c.id < 0)
       continue;

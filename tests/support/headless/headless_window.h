@@ -107,6 +107,7 @@ class HeadlessWindow : public Controls {
   void clearLines(int id) override;
   void repaintNow(int id) override;
   void setCaption(const std::string& caption) override { caption_ = caption; }
+  bool hasSystemMenu() const override { return systemMenuAvailable_; }
   bool appendSystemMenuEntry(int commandId, const std::string& text) override;
   void setIcon(IconSize size, int iconId) override { icons_[size] = iconId; }
   void messageBox(const std::string& text, const std::string& title) override;
@@ -127,6 +128,7 @@ class HeadlessWindow : public Controls {
   std::map<int, HeadlessControl> controls_;
   std::string caption_;
   std::vector<std::pair<int, std::string>> systemMenu_;  // id 0: separator
+  bool systemMenuAvailable_;
   std::vector<HeadlessMessageBox> messageBoxes_;
   std::map<IconSize, int> icons_;
   std::vector<DrawnIcon> drawnIcons_;
