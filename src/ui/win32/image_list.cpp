@@ -6,10 +6,10 @@
 namespace vs {
 
 ImageListHandle Win32Window::createImageList(int bitmapId, int imageWidth, int grow,
-                                             std::uint32_t maskRgb) {
-  const COLORREF mask = RGB((maskRgb >> 16) & 0xFF, (maskRgb >> 8) & 0xFF, maskRgb & 0xFF);
+                                             ColourRef mask) {
+  const COLORREF transparent = RGB(redOf(mask), greenOf(mask), blueOf(mask));
   HIMAGELIST list = ::ImageList_LoadImageA(host_.instance(), MAKEINTRESOURCEA(bitmapId), imageWidth,
-                                           grow, mask, IMAGE_BITMAP, 0);
+                                           grow, transparent, IMAGE_BITMAP, 0);
   if (list == nullptr)
     return kNoImageList;
   imageLists_.push_back(list);
