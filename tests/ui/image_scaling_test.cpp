@@ -38,7 +38,9 @@ TEST(ImageScaling, TheMaskColourStaysExactlyWhereItWas) {
     const Image scaled = scaleImage(source, size, size, kWhite);
     for (int y = 0; y < size; ++y) {
       for (int x = 0; x < size; ++x) {
-        const bool sourceMask = source.at(x * 24 / size, y * 24 / size) == kWhite;
+        // The source pixel under the centre of this one.
+        const bool sourceMask =
+            source.at((2 * x + 1) * 24 / (2 * size), (2 * y + 1) * 24 / (2 * size)) == kWhite;
         const std::uint32_t pixel = scaled.at(x, y);
         EXPECT_EQ(pixel == kWhite, sourceMask) << x << "," << y;
         // Only image colours blend: every channel stays within theirs.
