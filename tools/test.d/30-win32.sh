@@ -43,6 +43,29 @@ rm -f "$VS_ROOT/build-win32-i686/checked.sha256"
 checked=$(sha256sum <"$release")
 export VS_RELEASE_EXE="Z:$release"
 
+# A 32-bit Windows GUI program that imports only DLLs every Windows has.
+file "$release" | grep -q "PE32 executable (GUI) Intel 80386" || {
+  echo "not a 32-bit Windows GUI program: $(file "$release")"
+  exit 1
+}
+imports=$(i686-w64-mingw32-objdump -p "$release" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z')
+case " $(echo $imports) " in
+  *" kernel32.dll "*) ;;
+  *)
+    echo "no imports read from the release program: $imports"
+    exit 1
+    ;;
+esac
+for dll in $imports; do
+  case "$dll" in
+    advapi32.dll | comctl32.dll | gdi32.dll | kernel32.dll | msvcrt.dll | user32.dll) ;;
+    *)
+      echo "the release program needs $dll"
+      exit 1
+      ;;
+  esac
+done
+
 use_dpi 96
 export VS_EXPECT_DPI=96
 run_tests all

@@ -25,8 +25,6 @@ unzip -q "$zip" -d "$work/zip" || fail "cannot unpack $zip"
 checked=$(cut -d' ' -f1 build-win32-i686/checked.sha256)
 [ "$(sha256sum <"$work/zip/VornakStarter.EXE" | cut -d' ' -f1)" = "$checked" ] ||
   fail "the zip's VornakStarter.EXE is not the program the Win32 stage checked"
-file "$work/zip/VornakStarter.EXE" | grep -q "PE32 executable (GUI) Intel 80386" ||
-  fail "not a 32-bit Windows GUI program: $(file "$work/zip/VornakStarter.EXE")"
 grep -q "$(printf 'Where to put it\r')" "$work/zip/VornakStarter.txt" ||
   fail "the players' text in the zip lacks CR LF line ends or its first part"
 
