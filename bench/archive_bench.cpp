@@ -16,57 +16,22 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "core/archives/archive_list.h"
 #include "dialog/starter_dialog.h"
-#include "support/headless/headless_host.h"
 #include "os/posix/posix_file_system.h"
+#include "support/headless/headless_host.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using vs::bench::archiveName;
+using vs::bench::Clock;
+using vs::bench::millisecondsSince;
 
 constexpr int kArchives = 10000;
 constexpr int kActivated = 5000;
 constexpr int kRounds = 5;
-
-class NoProcesses : public vs::ProcessStarter {
- public:
-  int startProcess(const std::string&, const std::string&) override { return 0; }
-};
-
-class NoSettings : public vs::SettingsStore {
- public:
-  bool createOrOpenKey() override { return false; }
-  vs::QueryResult queryBinary(const std::string&, std::size_t,
-                              std::vector<std::uint8_t>&) override {
-    return vs::QueryResult::missing;
-  }
-  bool setBinary(const std::string&, const std::vector<std::uint8_t>&) override { return true; }
-};
-
-class BinLocation : public vs::ProgramLocation {
- public:
-  explicit BinLocation(std::string path) : path_(std::move(path)) {}
-  std::string executablePath() override { return path_; }
-  bool changeDirectory(const std::string& directory) override {
-    return ::chdir(directory.c_str()) == 0;
-  }
-
- private:
-  std::string path_;
-};
-
-// Names of one length, so every size costs the same per name.
-std::string archiveName(int i) {
-  char name[32];
-  std::snprintf(name, sizeof name, "archive%06d.mod", i);
-  return name;
-}
-
-double millisecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 void rename(const std::string& from, const std::string& to) {
   if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0)
@@ -108,9 +73,9 @@ void benchSwitch() {
 
   vs::HeadlessHost host;
   vs::PosixFileSystem files;
-  NoProcesses processes;
-  NoSettings settings;
-  BinLocation location((root / "bin" / "VornakStarter").string());
+  vs::bench::NoProcesses processes;
+  vs::bench::NoSettings settings(false);
+  vs::bench::BenchLocation location((root / "bin" / "VornakStarter").string());
   vs::StarterDialog dialog(vs::Services{host, files, processes, settings, location});
   auto window = host.open(dialog);
 

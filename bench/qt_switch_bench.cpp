@@ -12,53 +12,21 @@
 #include <memory>
 #include <string>
 
+#include "bench_support.h"
 #include "dialog/resources.h"
 #include "dialog/starter_dialog.h"
-#include "support/headless/headless_host.h"
 #include "os/posix/posix_file_system.h"
+#include "support/headless/headless_host.h"
+#include "support/paint_counter.h"
 #include "ui/qt/host.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using vs::bench::archiveName;
 
 constexpr int kArchives = 10000;
 constexpr int kActivated = 5000;
-
-class NoProcesses : public vs::ProcessStarter {
- public:
-  int startProcess(const std::string&, const std::string&) override { return 0; }
-};
-
-class NoSettings : public vs::SettingsStore {
- public:
-  bool createOrOpenKey() override { return true; }
-  vs::QueryResult queryBinary(const std::string&, std::size_t,
-                              std::vector<std::uint8_t>&) override {
-    return vs::QueryResult::missing;
-  }
-  bool setBinary(const std::string&, const std::vector<std::uint8_t>&) override { return true; }
-};
-
-class BenchLocation : public vs::ProgramLocation {
- public:
-  explicit BenchLocation(fs::path bin) : bin_(std::move(bin)) {}
-  std::string executablePath() override { return (bin_ / "VornakStarter").string(); }
-  bool changeDirectory(const std::string& directory) override {
-    std::error_code error;
-    fs::current_path(directory, error);
-    return !error;
-  }
-
- private:
-  fs::path bin_;
-};
-
-std::string archiveName(int i) {
-  char name[32];
-  std::snprintf(name, sizeof name, "archive%05d.mod", i);
-  return name;
-}
 
 // A game directory whose data directory holds every archive.
 fs::path makeGame(const fs::path& root) {
@@ -86,9 +54,9 @@ Figures switchArchives(vs::DialogHost& host, const fs::path& root, Open open, Pa
                        Lines lines) {
   const fs::path bin = makeGame(root);
   vs::PosixFileSystem files;
-  NoProcesses processes;
-  NoSettings settings;
-  BenchLocation location(bin);
+  vs::bench::NoProcesses processes;
+  vs::bench::NoSettings settings(true);
+  vs::bench::BenchLocation location((bin / "VornakStarter").string());
   vs::StarterDialog dialog(vs::Services{host, files, processes, settings, location});
   auto window = open(dialog);
   QApplication::processEvents();  // on screen before the first line
@@ -117,9 +85,15 @@ int main(int argc, char** argv) {
   const fs::path root = fs::temp_directory_path() / "vs_qt_switch_bench";
 
   vs::QtHost qtHost{vs::starterResources()};
+  std::unique_ptr<vs::PaintCounter> logPaints;  // watches the log from the first count on
   const Figures qt = switchArchives(
       qtHost, root, [&](vs::StarterDialog& d) { return qtHost.open(d); },
-      [](vs::QtWindow& w) { return w.listBoxPaints(vs::IDC_ARCHIVELOG); },
+      [&](vs::QtWindow& w) {
+        if (!logPaints)
+          logPaints = std::make_unique<vs::PaintCounter>(
+              w.controlAs<QListWidget>(vs::IDC_ARCHIVELOG)->viewport());
+        return logPaints->paints();
+      },
       [](vs::QtWindow& w) { return w.controlAs<QListWidget>(vs::IDC_ARCHIVELOG)->count(); });
   fs::current_path(start);
 

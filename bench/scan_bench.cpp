@@ -15,36 +15,15 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "dialog/starter_dialog.h"
-#include "support/headless/headless_host.h"
 #include "os/posix/posix_file_system.h"
+#include "support/headless/headless_host.h"
 
 namespace {
 
 constexpr int kFiles = 10000;
 constexpr int kRounds = 7;
-
-class NoProcesses : public vs::ProcessStarter {
- public:
-  int startProcess(const std::string&, const std::string&) override { return 0; }
-};
-
-class NoSettings : public vs::SettingsStore {
- public:
-  bool createOrOpenKey() override { return false; }
-  vs::QueryResult queryBinary(const std::string&, std::size_t,
-                              std::vector<std::uint8_t>&) override {
-    return vs::QueryResult::missing;
-  }
-  bool setBinary(const std::string&, const std::vector<std::uint8_t>&) override { return true; }
-};
-
-// The launcher "lies" in the benchmark directory, which is also the working one.
-class HereLocation : public vs::ProgramLocation {
- public:
-  std::string executablePath() override { return {}; }
-  bool changeDirectory(const std::string&) override { return true; }
-};
 
 std::string modText(int n) {
   std::string text = "; a mod of the benchmark\n[info]\n";
@@ -74,9 +53,9 @@ double seconds(std::chrono::steady_clock::duration d) {
 double timeScan(int& listed) {
   vs::HeadlessHost host;
   vs::PosixFileSystem files;
-  NoProcesses processes;
-  NoSettings settings;
-  HereLocation location;
+  vs::bench::NoProcesses processes;
+  vs::bench::NoSettings settings(false);
+  vs::bench::BenchLocation location("");  // the benchmark directory is the working one
   auto dialog =
       std::make_unique<vs::StarterDialog>(vs::Services{host, files, processes, settings, location});
   const auto start = std::chrono::steady_clock::now();

@@ -11,36 +11,15 @@
 #include <string>
 #include <thread>
 
+#include "bench_support.h"
 #include "dialog/starter_dialog.h"
-#include "support/headless/headless_host.h"
 #include "os/posix/posix_file_system.h"
 #include "os/posix/posix_process_starter.h"
+#include "support/headless/headless_host.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-class NoSettings : public vs::SettingsStore {
- public:
-  bool createOrOpenKey() override { return true; }
-  vs::QueryResult queryBinary(const std::string&, std::size_t,
-                              std::vector<std::uint8_t>&) override {
-    return vs::QueryResult::missing;
-  }
-  bool setBinary(const std::string&, const std::vector<std::uint8_t>&) override { return true; }
-};
-
-class GameLocation : public vs::ProgramLocation {
- public:
-  explicit GameLocation(std::string path) : path_(std::move(path)) {}
-  std::string executablePath() override { return path_; }
-  bool changeDirectory(const std::string& directory) override {
-    return ::chdir(directory.c_str()) == 0;
-  }
-
- private:
-  std::string path_;
-};
 
 void write(const fs::path& path, const std::string& content) {
   std::ofstream(path, std::ios::binary) << content;
@@ -101,8 +80,8 @@ int main() {
   vs::HeadlessHost host;
   vs::PosixFileSystem files;
   vs::PosixProcessStarter starter;
-  NoSettings settings;
-  GameLocation location((root / "bin" / "VornakStarter").string());
+  vs::bench::NoSettings settings(true);
+  vs::bench::BenchLocation location((root / "bin" / "VornakStarter").string());
   int failures = 0;
   int peakZombies = 0;
   long rssWarm = 0;

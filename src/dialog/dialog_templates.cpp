@@ -1,7 +1,7 @@
 // Templates 100 (About box) and 102 (main dialog), control for control.
 #include "dialog/control_ids.h"
-#include "ui/dialog.h"
 #include "dialog/resources.h"
+#include "ui/dialog.h"
 #include "ui/dialog_template.h"
 
 namespace vs {
@@ -9,39 +9,29 @@ namespace {
 
 using K = ControlKind;
 
+// clang-format off
 const DialogTemplate kAboutTemplate{
-    IDD_ABOUTBOX,
-    "About VornakStarter",
-    "MS Sans Serif",
-    8,
-    235,
-    55,
-    false,
-    false,
-    {
-        // clang-format off
+    .id = IDD_ABOUTBOX, .caption = "About VornakStarter",
+    .fontName = "MS Sans Serif", .pointSize = 8, .width = 235, .height = 55,
+    .minimiseBox = false, .appWindow = false,
+    .controls = {
         {-1,   K::staticIcon,    0,        "",                           {11, 17, 20, 20}, IDR_MAINFRAME},
         {-1,   K::staticText,    kGroup,   "VornakStarter Version 1.13", {40, 10, 119, 8}},
         {-1,   K::staticText,    0,        "Starts Vornak, Morlex and their mods", {40, 25, 119, 8}},
         {IDOK, K::defPushButton, kTabStop | kGroup, "OK",                {178, 7, 50, 14}},
-        // clang-format on
     }};
+// clang-format on
 
 constexpr std::uint32_t kListViewStyle = kSmallIcon | kSingleSel | kShowSelAlways | kNoLabelWrap |
                                          kAutoArrange | kAlignLeft | kNoColumnHeader | kBorder |
                                          kTabStop;
 
+// clang-format off
 const DialogTemplate kStarterTemplate{
-    IDD_STARTER,
-    "VornakStarter",
-    "MS Sans Serif",
-    8,
-    315,
-    265,
-    true,
-    true,
-    {
-        // clang-format off
+    .id = IDD_STARTER, .caption = "VornakStarter",
+    .fontName = "MS Sans Serif", .pointSize = 8, .width = 315, .height = 265,
+    .minimiseBox = true, .appWindow = true,
+    .controls = {
         {IDC_MODLIST,          K::listView,      kListViewStyle,     "",                  {0, 40, 112, 132}},
         {IDC_NOMUSIC,          K::checkBox,      kTabStop,           "no music",          {208, 42, 44, 10}},
         {IDC_NOSOUND,          K::checkBox,      kTabStop,           "no sound",          {208, 54, 44, 10}},
@@ -71,8 +61,8 @@ const DialogTemplate kStarterTemplate{
                                                                      "",                  {4, 196, 308, 60}},
         {IDC_BANNER,           K::staticBitmap,  0,                  "",                  {0, 0, 316, 37}, IDB_BANNER},
         {-1,                   K::staticText,    kLeft,              "Parameters:",       {76, 180, 38, 8}},
-        // clang-format on
     }};
+// clang-format on
 
 }  // namespace
 

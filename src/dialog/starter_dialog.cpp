@@ -2,15 +2,14 @@
 // start-up sequence and the window-message handlers.
 #include "dialog/starter_dialog.h"
 
+#include "core/mods/mod_info.h"
 #include "dialog/about_dialog.h"
 #include "dialog/startup_rules.h"
-#include "core/mods/mod_info.h"
 
 namespace vs {
 namespace {
 
 using D = StarterDialog;
-using K = ExchangeKind;
 
 const ControlBinding<D> kControlTable[] = {
     {IDC_HELP, wrapperOf<&D::helpButton>},
@@ -33,19 +32,19 @@ const ControlBinding<D> kControlTable[] = {
 };
 
 const ValueBinding<D> kValueTable[] = {
-    {K::check, IDC_CONVERTALL, &D::convertAll},
-    {K::check, IDC_CONVERTTEXTURES, &D::convertTextures},
-    {K::check, IDC_NOMUSIC, &D::noMusic},
-    {K::check, IDC_NOSOUND, &D::noSound},
-    {K::check, IDC_PHYSICALFIRST, &D::physicalFirst},
-    {K::check, IDC_REPARSE, &D::reparseScripts},
-    {K::check, IDC_WINDOWED, &D::windowed},
-    {K::text, IDC_DESCRIPTION, nullptr, &D::descriptionText},
-    {K::comboIndex, IDC_SPYLEVEL, &D::spyLevel},
-    {K::text, IDC_PARAMETERS, nullptr, &D::parameters},
-    {K::comboIndex, IDC_APPLICATION, &D::startApp},
-    {K::check, IDC_DEVELOPMENT, &D::developmentMode},
-    {K::check, IDC_AUTOCONVERT, &D::autoConvert},
+    check(IDC_CONVERTALL, &D::convertAll),
+    check(IDC_CONVERTTEXTURES, &D::convertTextures),
+    check(IDC_NOMUSIC, &D::noMusic),
+    check(IDC_NOSOUND, &D::noSound),
+    check(IDC_PHYSICALFIRST, &D::physicalFirst),
+    check(IDC_REPARSE, &D::reparseScripts),
+    check(IDC_WINDOWED, &D::windowed),
+    text(IDC_DESCRIPTION, &D::descriptionText),
+    comboIndex(IDC_SPYLEVEL, &D::spyLevel),
+    text(IDC_PARAMETERS, &D::parameters),
+    comboIndex(IDC_APPLICATION, &D::startApp),
+    check(IDC_DEVELOPMENT, &D::developmentMode),
+    check(IDC_AUTOCONVERT, &D::autoConvert),
 };
 
 using M = Message;
@@ -93,16 +92,18 @@ bool StarterDialog::OnInitDialog() {
 
   controls().setCaption(dialogCaption());
 
-  const std::string aboutEntry = host().loadString(IDS_ABOUTBOX);
-  if (!aboutEntry.empty())
-    controls().appendSystemMenuEntry(IDM_ABOUTBOX, aboutEntry);
+  if (controls().hasSystemMenu()) {
+    const std::string aboutEntry = host().loadString(IDS_ABOUTBOX);
+    if (!aboutEntry.empty())
+      controls().appendSystemMenuEntry(IDM_ABOUTBOX, aboutEntry);
+  }
 
   controls().setIcon(IconSize::big, appIcon);
   controls().setIcon(IconSize::small, appIcon);
 
   openSettingsKey();
 
-  modImages = controls().createImageList(IDB_MODIMAGES, 24, 4, 0xFFFFFF);
+  modImages = controls().createImageList(IDB_MODIMAGES, 24, 4, colourRef(255, 255, 255));
   modList.SetImageList(modImages);
   modList.SetIconSpacing(200, 24);
 
@@ -119,7 +120,8 @@ bool StarterDialog::OnInitDialog() {
 
 void StarterDialog::OnSysCommand(MessageArgs& args) {
   const auto commandId = static_cast<unsigned>(args.wParam);
-  if ((commandId & 0xFFF0u) == IDM_ABOUTBOX) {
+  // Only the lowest four bits are the window system's own; the rest is the id.
+  if ((commandId & ~0xFu) == IDM_ABOUTBOX) {
     AboutDialog about(host());
     about.DoModal(this);
   } else {

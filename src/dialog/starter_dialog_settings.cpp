@@ -7,30 +7,35 @@ namespace {
 
 using D = StarterDialog;
 
-struct IntegerValue {
+enum class StoredKind { integer, text };
+
+// One stored value: its name, how it is encoded, and the member it holds.
+struct StoredValue {
   const char* name;
-  std::int32_t D::*member;
+  StoredKind kind;
+  std::int32_t D::*number = nullptr;
+  std::string D::*text = nullptr;
 };
 
-// Read in this order; "parameters" comes between "modgame" and "spylevel".
-const IntegerValue kReadBefore[] = {
-    {"nomusic", &D::noMusic},   {"nosound", &D::noSound},      {"windowed", &D::windowed},
-    {"startapp", &D::startApp}, {"modgame", &D::selectedItem},
-};
-const IntegerValue kReadAfter[] = {
-    {"spylevel", &D::spyLevel},
-    {"physicalfirst", &D::physicalFirst},
-};
+constexpr StoredValue integer(const char* name, std::int32_t D::*member) {
+  return {name, StoredKind::integer, member};
+}
+constexpr StoredValue text(const char* name, std::string D::*member) {
+  return {name, StoredKind::text, nullptr, member};
+}
 
-// Written in this order, "parameters" last.
-const IntegerValue kWriteOrder[] = {
-    {"nomusic", &D::noMusic},
-    {"nosound", &D::noSound},
-    {"windowed", &D::windowed},
-    {"startapp", &D::startApp},
-    {"modgame", &D::selectedItem},
-    {"spylevel", &D::spyLevel},
-    {"physicalfirst", &D::physicalFirst},
+// In read order. Writing takes the integers first and the text last.
+constexpr StoredValue kStoredValues[] = {
+    // clang-format off
+    integer("nomusic",       &D::noMusic),
+    integer("nosound",       &D::noSound),
+    integer("windowed",      &D::windowed),
+    integer("startapp",      &D::startApp),
+    integer("modgame",       &D::selectedItem),
+    text   ("parameters",    &D::parameters),
+    integer("spylevel",      &D::spyLevel),
+    integer("physicalfirst", &D::physicalFirst),
+    // clang-format on
 };
 
 }  // namespace
@@ -42,31 +47,34 @@ void StarterDialog::openSettingsKey() {
 void StarterDialog::loadSettings() {
   if (!settingsKey)
     return;
-  SettingsStore& store = services_.settings;
   std::vector<std::uint8_t> data;
-  const auto readInteger = [&](const IntegerValue& value) {
+  for (const StoredValue& value : kStoredValues) {
+    const bool isText = value.kind == StoredKind::text;
+    const std::size_t size = isText ? kParametersValueSize : kIntegerValueSize;
+    if (services_.settings.queryBinary(value.name, size, data) != QueryResult::ok)
+      continue;
     std::int32_t number = 0;
-    if (store.queryBinary(value.name, kIntegerValueSize, data) == QueryResult::ok &&
-        decodeInteger(data, number)) {
-      this->*value.member = number;
-    }
-  };
-  for (const auto& value : kReadBefore) readInteger(value);
-  if (store.queryBinary("parameters", kParametersValueSize, data) == QueryResult::ok) {
-    parameters = decodeParameters(data);
+    if (isText)
+      this->*value.text = decodeParameters(data);
+    else if (decodeInteger(data, number))
+      this->*value.number = number;
   }
-  for (const auto& value : kReadAfter) readInteger(value);
 }
 
 void StarterDialog::saveSettings() {
   UpdateData(true);
   if (!settingsKey)
     return;
-  const auto buffer = encodeParameters(parameters);
-  for (const auto& value : kWriteOrder) {
-    services_.settings.setBinary(value.name, encodeInteger(this->*value.member));
+  for (const StoredKind kind : {StoredKind::integer, StoredKind::text}) {
+    for (const StoredValue& value : kStoredValues) {
+      if (value.kind != kind)
+        continue;
+      services_.settings.setBinary(value.name, kind == StoredKind::text
+                                                   ? encodeParameters(this->*value.text)
+                                                   : encodeInteger(this->*value.number));
+    }
   }
-  services_.settings.setBinary("parameters", buffer);
+  services_.settings.commit();
 }
 
 void StarterDialog::OnCancel() {

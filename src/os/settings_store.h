@@ -20,7 +20,11 @@ class SettingsStore {
   // Reads a REG_BINARY value that fits into `bufferSize` bytes.
   virtual QueryResult queryBinary(const std::string& name, std::size_t bufferSize,
                                   std::vector<std::uint8_t>& data) = 0;
+  // A value set here may wait for commit(), which writes all that waits at
+  // once. A store that writes each value at once (the registry) has nothing
+  // left to do there.
   virtual bool setBinary(const std::string& name, const std::vector<std::uint8_t>& data) = 0;
+  virtual bool commit() { return true; }
 };
 
 }  // namespace vs

@@ -15,22 +15,15 @@ class Control {
     id_ = id;
   }
   bool attached() const { return controls_ != nullptr; }
-  int id() const { return id_; }
   void ShowWindow(bool visible) { controls_->setVisible(id_, visible); }
-  bool IsWindowVisible() const { return controls_->isVisible(id_); }
   void SetWindowText(const std::string& text) { controls_->setText(id_, text); }
-  std::string GetWindowText() const { return controls_->text(id_); }
 
  protected:
   Controls* controls_ = nullptr;
   int id_ = 0;
 };
 
-class Button : public Control {
- public:
-  int GetCheck() const { return controls_->checkState(id_); }
-  void SetCheck(int state) { controls_->setCheckState(id_, state); }
-};
+class Button : public Control {};
 
 class Static : public Control {};
 
@@ -38,12 +31,6 @@ class Edit : public Control {};
 
 class ComboBox : public Control {
  public:
-  int AddString(const std::string& entry) {
-    controls_->addComboEntry(id_, entry);
-    return controls_->comboCount(id_) - 1;
-  }
-  int GetCount() const { return controls_->comboCount(id_); }
-  int GetCurSel() const { return controls_->comboSelection(id_); }
   void SetCurSel(int index) { controls_->setComboSelection(id_, index); }
 };
 
@@ -63,7 +50,6 @@ class ListCtrl : public Control {
   ItemData GetItemData(int index) const { return controls_->itemData(id_, index); }
   void SetItemSelectedFocused(int index) { controls_->setItemSelectedFocused(id_, index); }
   int GetSelectionMark() const { return controls_->selectionMark(id_); }
-  int GetItemCount() const { return controls_->itemCount(id_); }
   void SetImageList(ImageListHandle list) { controls_->setSmallImageList(id_, list); }
   void SetIconSpacing(int cx, int cy) { controls_->setIconSpacing(id_, cx, cy); }
 };

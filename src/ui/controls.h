@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "ui/colour_ref.h"
+
 namespace vs {
 
 // An opaque handle to an image list created by the front end; -1 is none.
@@ -52,8 +54,9 @@ class Controls {
   virtual void setItemSelectedFocused(int id, int index) = 0;
   virtual int selectionMark(int id) const = 0;  // -1 when none
   virtual int itemCount(int id) const = 0;
+  // Cuts a bitmap strip into images; pixels of the mask colour are transparent.
   virtual ImageListHandle createImageList(int bitmapId, int imageWidth, int grow,
-                                          std::uint32_t maskRgb) = 0;
+                                          ColourRef mask) = 0;
   virtual int imageCount(ImageListHandle list) const = 0;  // 0 for kNoImageList
   virtual void setSmallImageList(int id, ImageListHandle list) = 0;
   virtual void setIconSpacing(int id, int cx, int cy) = 0;
@@ -65,6 +68,7 @@ class Controls {
 
   // The dialog window itself.
   virtual void setCaption(const std::string& caption) = 0;
+  virtual bool hasSystemMenu() const = 0;
   // Appends a separator and a text entry to the system menu; false when there is none.
   virtual bool appendSystemMenuEntry(int commandId, const std::string& text) = 0;
   virtual void setIcon(IconSize size, int iconId) = 0;

@@ -22,7 +22,8 @@ void exchangeCheck(DataExchange& dx, int id, std::int32_t& member);
 void exchangeComboIndex(DataExchange& dx, int id, std::int32_t& member);
 void exchangeText(DataExchange& dx, int id, std::string& member);
 
-// Table rows: a control wrapper to attach, and a value to move.
+// Table rows: a control wrapper to attach, and a value to move. Value rows are
+// written with check(), comboIndex() and text() below.
 template <class D>
 struct ControlBinding {
   int id;
@@ -36,6 +37,19 @@ struct ValueBinding {
   std::int32_t D::*number = nullptr;
   std::string D::*text = nullptr;
 };
+
+template <class D>
+constexpr ValueBinding<D> check(int id, std::int32_t D::*member) {
+  return {ExchangeKind::check, id, member};
+}
+template <class D>
+constexpr ValueBinding<D> comboIndex(int id, std::int32_t D::*member) {
+  return {ExchangeKind::comboIndex, id, member};
+}
+template <class D>
+constexpr ValueBinding<D> text(int id, std::string D::*member) {
+  return {ExchangeKind::text, id, nullptr, member};
+}
 
 // `wrapperOf<&D::member>` names a wrapper member in a ControlBinding row.
 template <auto Member, class D>

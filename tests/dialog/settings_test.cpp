@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "core/settings/reg_file.h"
 #include "core/settings/settings_values.h"
 #include "os/posix/posix_settings_store.h"
-#include "core/settings/reg_file.h"
 #include "support/environment_guard.h"
 #include "support/game_fixture.h"
 
@@ -80,7 +80,7 @@ TEST(Settings, ExitWritesEveryValueInOrderAndAStartWritesNothing) {
   EXPECT_EQ(w.result(), IDCANCEL);
   EXPECT_THAT(game.settings.writes,
               ElementsAre("nomusic", "nosound", "windowed", "startapp", "modgame", "spylevel",
-                          "physicalfirst", "parameters"));
+                          "physicalfirst", "parameters", Store::kCommit));
   EXPECT_THAT(game.settings.values.at("windowed").data, ElementsAre(1, 0, 0, 0));
   EXPECT_THAT(game.settings.values.at("nomusic").data, ElementsAre(0, 0, 0, 0));
   EXPECT_EQ(game.settings.values.at("parameters").data.size(), 260u);

@@ -8,7 +8,9 @@
 namespace vs::test {
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
+using ::testing::Not;
 
 TEST(StartupRules, ProgramDirectoryCutsAtTheLastSeparatorAfterTheFirstCharacter) {
   EXPECT_EQ(programDirectory("/games/vornak/system/VornakStarter"), "/games/vornak/system");
@@ -70,6 +72,7 @@ TEST(Startup, SystemCommandsDifferingOnlyInTheLowFourBitsOpenTheAboutBox) {
   w.systemCommand(0x10);
   w.systemCommand(0x1F);
   w.systemCommand(0x20);
+  w.systemCommand(0x10010);
   EXPECT_THAT(game.host.modalRuns, ElementsAre(IDD_ABOUTBOX, IDD_ABOUTBOX));
   EXPECT_THAT(aboutCaptions, ElementsAre("About VornakStarter", "About VornakStarter"));
   EXPECT_FALSE(w.ended());
@@ -78,11 +81,16 @@ TEST(Startup, SystemCommandsDifferingOnlyInTheLowFourBitsOpenTheAboutBox) {
   EXPECT_EQ(w.result(), IDCANCEL);
 }
 
-TEST(Startup, NoSystemMenuEntryWhenTheStringIsEmpty) {
-  GameFixture game;
-  game.host.strings.clear();
-  HeadlessWindow& w = game.open();
-  EXPECT_TRUE(w.systemMenu().empty());
+TEST(Startup, NoSystemMenuEntryWhenTheStringIsEmptyOrThereIsNoMenu) {
+  GameFixture emptyString;
+  emptyString.host.strings.clear();
+  EXPECT_TRUE(emptyString.open().systemMenu().empty());
+
+  // Without a system menu the string is not even loaded.
+  GameFixture noMenu;
+  noMenu.host.windowsHaveSystemMenu = false;
+  EXPECT_TRUE(noMenu.open().systemMenu().empty());
+  EXPECT_THAT(noMenu.host.loadedStrings, Not(Contains(IDS_ABOUTBOX)));
 }
 
 TEST(Startup, MinimisedDialogPaintsItsIconCentred) {

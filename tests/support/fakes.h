@@ -57,6 +57,11 @@ class MemorySettingsStore : public SettingsStore {
     values[name] = {kBinary, data};
     return true;
   }
+  bool commit() override {
+    writes.push_back(kCommit);
+    return true;
+  }
+  static constexpr const char* kCommit = "(commit)";
   std::map<std::string, Value> values;
   std::vector<std::string> queries;
   std::vector<std::string> writes;

@@ -36,9 +36,12 @@ void LinePieces::fill() {
   end_ -= begin_;
   begin_ = 0;
   const std::size_t got = source_.read(buffer_ + end_, sizeof buffer_ - end_);
-  end_ += got;
+  // A Ctrl-Z byte ends a text file, as old DOS editors wrote it and as the
+  // Windows runtime reads it in text mode; nothing after it is read.
+  const auto* ctrlZ = static_cast<const char*>(std::memchr(buffer_ + end_, kEndOfText, got));
+  end_ = ctrlZ != nullptr ? static_cast<std::size_t>(ctrlZ - buffer_) : end_ + got;
   // A read error ends the file as its end does.
-  if (got == 0)
+  if (got == 0 || ctrlZ != nullptr)
     ended_ = true;
 }
 

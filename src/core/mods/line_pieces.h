@@ -1,6 +1,7 @@
 // A file read in the pieces that a line read into a 1024-byte buffer gives:
 // up to and including a newline, at most 1023 bytes, the last one without a
-// newline too. Reads in large blocks, so a piece costs no call into the stream.
+// newline too. The file ends at its first Ctrl-Z byte. Reads in large blocks,
+// so a piece costs no call into the stream.
 #pragma once
 
 #include <cstddef>
@@ -13,6 +14,7 @@ namespace vs {
 class LinePieces {
  public:
   static constexpr std::size_t kMaxPiece = 1023;
+  static constexpr char kEndOfText = '\x1a';
 
   explicit LinePieces(ByteSource& source) : source_(source) {}
   LinePieces(const LinePieces&) = delete;

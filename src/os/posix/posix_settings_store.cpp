@@ -1,16 +1,21 @@
 #include "os/posix/posix_settings_store.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <ctime>
 #include <string>
+#include <string_view>
 
 #include "core/settings/reg_file.h"
 #include "core/settings/settings_key.h"
+#include "core/text/ascii.h"
 
 namespace vs {
 namespace {
@@ -79,19 +84,69 @@ bool writeAll(int fd, const std::string& text) {
   return true;
 }
 
-// Replaces `target` with `text` so that a crash at any moment leaves the old
+// The file a save replaces: a linked settings file stays linked, so the file
+// it names is replaced. Nullopt when the link leads nowhere.
+std::optional<std::filesystem::path> replacementTarget(const std::filesystem::path& file) {
+  std::error_code error;
+  if (!std::filesystem::is_symlink(file, error))
+    return file;
+  auto resolved = std::filesystem::canonical(file, error);
+  if (error)
+    return std::nullopt;
+  return resolved;
+}
+
+// The temporary file of a save: the target's name, a dot and six letters or
+// digits that mkostemp fills in.
+constexpr std::string_view kTemporarySuffix = ".XXXXXX";
+
+bool isTemporaryName(std::string_view name, std::string_view target) {
+  if (name.size() != target.size() + kTemporarySuffix.size() ||
+      name.substr(0, target.size()) != target || name[target.size()] != '.')
+    return false;
+  return std::all_of(
+      name.begin() + static_cast<std::ptrdiff_t>(target.size()) + 1, name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+      });
+}
+
+// A save killed halfway leaves its temporary file behind. One that has not
+// changed for a minute belongs to no save still running, ours or another
+// launcher's; only regular files of that name are taken.
+void removeLeftovers(const std::filesystem::path& target) {
+  constexpr std::time_t kSettledSeconds = 60;
+  const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+  const int directory = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (directory < 0)
+    return;
+  DIR* entries = ::fdopendir(directory);
+  if (entries == nullptr) {
+    ::close(directory);
+    return;
+  }
+  const std::string targetName = target.filename().string();
+  const std::time_t now = std::time(nullptr);
+  while (const dirent* entry = ::readdir(entries)) {
+    if (!isTemporaryName(entry->d_name, targetName))
+      continue;
+    struct stat info {};
+    if (::fstatat(directory, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISREG(info.st_mode) && now - info.st_mtime > kSettledSeconds) {
+      ::unlinkat(directory, entry->d_name, 0);
+    }
+  }
+  ::closedir(entries);
+}
+
+// Replaces `file` with `text` so that a crash at any moment leaves the old
 // file or the new one whole: a temporary file beside it, flushed, renamed over
 // it, and the directory flushed so that the rename itself lasts.
-bool replaceFile(std::filesystem::path target, const std::string& text, struct stat& written) {
-  std::error_code error;
-  if (std::filesystem::is_symlink(target, error)) {
-    // A linked settings file stays linked: replace the file it names.
-    auto resolved = std::filesystem::canonical(target, error);
-    if (error)
-      return false;
-    target = resolved;
-  }
-  std::string temporary = target.string() + ".XXXXXX";
+bool replaceFile(const std::filesystem::path& file, const std::string& text, struct stat& written) {
+  const auto resolved = replacementTarget(file);
+  if (!resolved)
+    return false;
+  const std::filesystem::path& target = *resolved;
+  std::string temporary = target.string() + std::string(kTemporarySuffix);
   const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0)
     return false;
@@ -196,12 +251,26 @@ bool PosixSettingsStore::createOrOpenKey() {
   return true;
 }
 
+reg::Value* PosixSettingsStore::pendingValue(const std::string& name) {
+  for (Pending& pending : pending_) {
+    if (equalsIgnoringAsciiCase(pending.name, name))
+      return &pending.value;
+  }
+  return nullptr;
+}
+
 QueryResult PosixSettingsStore::queryBinary(const std::string& name, std::size_t bufferSize,
                                             std::vector<std::uint8_t>& data) {
-  const reg::RegFile* file = open_ ? current() : nullptr;
-  if (!file)
+  if (!open_)
     return QueryResult::failed;
-  const reg::Lookup found = file->find(kKey, name);
+  reg::Lookup found;
+  if (const reg::Value* value = pendingValue(name)) {
+    found = {reg::Lookup::found, *value};
+  } else if (const reg::RegFile* file = current()) {
+    found = file->find(kKey, name);
+  } else {
+    return QueryResult::failed;
+  }
   if (found.state == reg::Lookup::missing)
     return QueryResult::missing;
   if (found.state == reg::Lookup::unreadable)
@@ -215,16 +284,39 @@ QueryResult PosixSettingsStore::queryBinary(const std::string& name, std::size_t
 }
 
 bool PosixSettingsStore::setBinary(const std::string& name, const std::vector<std::uint8_t>& data) {
-  const reg::RegFile* file = open_ ? current() : nullptr;
+  if (!open_)
+    return false;
+  reg::Value value{reg::kBinary, data};
+  if (reg::Value* waiting = pendingValue(name))
+    *waiting = std::move(value);
+  else
+    pending_.push_back({name, std::move(value)});
+  return true;
+}
+
+// The values are laid over the file as it is on disk now, so that what
+// another launcher or the user wrote since it was read is kept.
+bool PosixSettingsStore::commit() {
+  if (!open_)
+    return false;
+  if (const auto target = replacementTarget(*file_))
+    removeLeftovers(*target);
+  std::vector<Pending> pending = std::move(pending_);
+  pending_.clear();
+  if (pending.empty())
+    return true;
+  const reg::RegFile* file = current();
   if (!file)
     return false;
-  const reg::Value value{reg::kBinary, data};
-  const reg::Lookup found = file->find(kKey, name);
-  if (found.state == reg::Lookup::found && found.value == value)
-    return true;  // nothing to change: spare the disk a rewrite
+  const bool changes = std::any_of(pending.begin(), pending.end(), [&](const Pending& p) {
+    const reg::Lookup found = file->find(kKey, p.name);
+    return found.state != reg::Lookup::found || found.value != p.value;
+  });
+  if (!changes)
+    return true;  // spare the disk a rewrite
   reg::RegFile changed = std::move(parsed_);
   seen_.reset();  // the kept parse is being changed; it is the disk's again once saved
-  changed.set(kKey, name, value);
+  for (const Pending& p : pending) changed.set(kKey, p.name, p.value);
   return save(std::move(changed));
 }
 

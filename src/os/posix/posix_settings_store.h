@@ -1,7 +1,8 @@
 // The per-user store on POSIX: one file in the text form of a registry export,
 // "$XDG_CONFIG_HOME/KARNOW-STUDIO Software GmbH/VornakStarter.reg", so that it
-// can be imported into a Windows registry as it stands. Every change replaces
-// the whole file atomically; lines the store does not understand are kept.
+// can be imported into a Windows registry as it stands. Values set wait for
+// commit(), which replaces the whole file once, atomically; lines the store
+// does not understand are kept.
 #pragma once
 
 #include <filesystem>
@@ -29,6 +30,9 @@ class PosixSettingsStore : public SettingsStore {
   QueryResult queryBinary(const std::string& name, std::size_t bufferSize,
                           std::vector<std::uint8_t>& data) override;
   bool setBinary(const std::string& name, const std::vector<std::uint8_t>& data) override;
+  // Writes the values set since the last commit, if any differs from the
+  // file, and removes what crashed saves left beside it.
+  bool commit() override;
 
   const std::optional<std::filesystem::path>& file() const { return file_; }
 
@@ -45,11 +49,17 @@ class PosixSettingsStore : public SettingsStore {
   // when it cannot be read.
   const reg::RegFile* current();
   bool save(reg::RegFile file);
+  reg::Value* pendingValue(const std::string& name);  // nullptr when none waits
 
   std::optional<std::filesystem::path> file_;
   bool open_ = false;
   std::optional<Identity> seen_;  // nullopt: no parse kept, or no file
   reg::RegFile parsed_;
+  struct Pending {
+    std::string name;
+    reg::Value value;
+  };
+  std::vector<Pending> pending_;  // in the order first set
 };
 
 }  // namespace vs

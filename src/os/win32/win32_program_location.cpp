@@ -1,22 +1,50 @@
 #include "os/win32/win32_program_location.h"
 
-#include <direct.h>
-
 #include "os/win32/windows_lean.h"
 
 namespace vs {
+namespace {
 
-std::string Win32ProgramLocation::executablePath() {
-  char buffer[260];
-  const DWORD length = ::GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-  // A path cut at the buffer's end is no path to go by.
-  if (length == 0 || length >= sizeof buffer)
-    return {};
-  return std::string(buffer, length);
+// The longest path Windows can hand out, in bytes with its terminator.
+constexpr DWORD kLongestPath = 32768;
+
+}  // namespace
+
+// A launcher may sit deeper than MAX_PATH, and a path cut short is no path to
+// go by.
+std::string wholeModulePath(const std::function<unsigned long(char*, unsigned long)>& get) {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD size = static_cast<DWORD>(path.size());
+    ::SetLastError(ERROR_SUCCESS);
+    const DWORD length = get(path.data(), size);
+    if (length == 0)
+      return {};
+    // Cut short, the result fills the buffer; newer systems also say so.
+    if (length < size && ::GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
+      path.resize(length);
+      return path;
+    }
+    if (size >= kLongestPath)
+      return {};
+    path.resize(size * 2);
+  }
 }
 
+std::string Win32ProgramLocation::executablePath() {
+  return wholeModulePath(
+      [](char* buffer, unsigned long size) { return ::GetModuleFileNameA(nullptr, buffer, size); });
+}
+
+// The wide call, unlike _chdir, takes a folder of MAX_PATH bytes or more
+// where the system allows one. Paths are in the ANSI code page.
 bool Win32ProgramLocation::changeDirectory(const std::string& directory) {
-  return ::_chdir(directory.c_str()) == 0;
+  const int length = ::MultiByteToWideChar(CP_ACP, 0, directory.c_str(), -1, nullptr, 0);
+  if (length <= 0)
+    return false;
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  ::MultiByteToWideChar(CP_ACP, 0, directory.c_str(), -1, wide.data(), length);
+  return ::SetCurrentDirectoryW(wide.c_str()) != 0;
 }
 
 }  // namespace vs

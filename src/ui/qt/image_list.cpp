@@ -7,18 +7,16 @@
 
 namespace vs {
 
-// `maskRgb` is a colour reference: red in the low byte, blue in the third.
-ImageListHandle QtWindow::createImageList(int bitmapId, int imageWidth, int,
-                                          std::uint32_t maskRgb) {
+ImageListHandle QtWindow::createImageList(int bitmapId, int imageWidth, int, ColourRef mask) {
   const QPixmap strip = loadBitmap(host_.resources(), bitmapId);
   if (strip.isNull() || imageWidth <= 0 || strip.width() < imageWidth)
     return kNoImageList;
   QImage image = strip.toImage().convertToFormat(QImage::Format_ARGB32);
-  const QRgb mask = qRgb(maskRgb & 0xFF, (maskRgb >> 8) & 0xFF, (maskRgb >> 16) & 0xFF);
+  const QRgb transparent = qRgb(redOf(mask), greenOf(mask), blueOf(mask));
   for (int y = 0; y < image.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < image.width(); ++x) {
-      if ((line[x] & 0xFFFFFF) == (mask & 0xFFFFFF))
+      if ((line[x] & 0xFFFFFF) == (transparent & 0xFFFFFF))
         line[x] = qRgba(0, 0, 0, 0);
     }
   }

@@ -47,7 +47,6 @@ void LogListWidget::flush() {
 }
 
 void LogListWidget::paintEvent(QPaintEvent* event) {
-  ++paints_;
   paintedOnce_ = true;
   lastPaint_ = std::chrono::steady_clock::now();
   QListWidget::paintEvent(event);
@@ -85,11 +84,6 @@ void QtWindow::clearLines(int id) {
 void QtWindow::repaintNow(int id) {
   if (auto* log = controlAs<LogListWidget>(id))
     log->showLatest();
-}
-
-int QtWindow::listBoxPaints(int id) const {
-  const auto* log = controlAs<LogListWidget>(id);
-  return log ? log->paints() : 0;
 }
 
 }  // namespace vs

@@ -67,7 +67,6 @@ class LogListWidget : public QListWidget {
  public:
   explicit LogListWidget(QWidget* parent);
   void showLatest();
-  int paints() const { return paints_; }
   void copyAll() const;
 
  protected:
@@ -78,7 +77,6 @@ class LogListWidget : public QListWidget {
  private:
   void flush();
 
-  int paints_ = 0;
   bool flushQueued_ = false;
   bool paintedOnce_ = false;
   std::chrono::steady_clock::time_point lastPaint_;

@@ -65,10 +65,8 @@ class QtWindow : public Controls {
   W* controlAs(int id) const {
     return dynamic_cast<W*>(control(id));
   }
-  BaseUnits baseUnits() const { return units_; }
   bool ended() const { return ended_; }
   int result() const { return result_; }
-  int listBoxPaints(int id) const;
   // The entries added to the system menu; id 0 is a separator.
   const std::vector<std::pair<int, std::string>>& systemMenu() const { return systemMenu_; }
   // The widget that gets the focus when the window opens.
@@ -99,8 +97,7 @@ class QtWindow : public Controls {
   void setItemSelectedFocused(int id, int index) override;
   int selectionMark(int id) const override;
   int itemCount(int id) const override;
-  ImageListHandle createImageList(int bitmapId, int imageWidth, int grow,
-                                  std::uint32_t maskRgb) override;
+  ImageListHandle createImageList(int bitmapId, int imageWidth, int grow, ColourRef mask) override;
   int imageCount(ImageListHandle list) const override;
   void setSmallImageList(int id, ImageListHandle list) override;
   void setIconSpacing(int id, int cx, int cy) override;
@@ -108,6 +105,7 @@ class QtWindow : public Controls {
   void clearLines(int id) override;
   void repaintNow(int id) override;
   void setCaption(const std::string& caption) override;
+  bool hasSystemMenu() const override { return true; }
   bool appendSystemMenuEntry(int commandId, const std::string& text) override;
   void setIcon(IconSize size, int iconId) override;
   void messageBox(const std::string& text, const std::string& title) override;

@@ -7,9 +7,9 @@
 namespace vs {
 
 ImageListHandle Win32Window::createImageList(int bitmapId, int imageWidth, int grow,
-                                             std::uint32_t maskRgb) {
-  const COLORREF mask = RGB((maskRgb >> 16) & 0xFF, (maskRgb >> 8) & 0xFF, maskRgb & 0xFF);
-  HIMAGELIST list = loadScaledImageList(host_.instance(), bitmapId, imageWidth, grow, mask);
+                                             ColourRef mask) {
+  const COLORREF transparent = RGB(redOf(mask), greenOf(mask), blueOf(mask));
+  HIMAGELIST list = loadScaledImageList(host_.instance(), bitmapId, imageWidth, grow, transparent);
   if (list == nullptr)
     return kNoImageList;
   imageLists_.push_back(list);

@@ -3,15 +3,11 @@
 // IconSize::small that the system's macros would clobber.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+// clang-format off
+#include "os/win32/windows_lean.h"
 // After windows.h, which it needs.
 #include <commctrl.h>
+// clang-format on
 
 #undef IDOK
 #undef IDCANCEL

@@ -141,7 +141,7 @@ void Win32Window::drawIcon(int iconId, int x, int y) {
     ::DrawIcon(dc, x, y, icon);
     ::ReleaseDC(window_, dc);
   }
-  drawnIcons_.push_back({iconId, x, y});
+  lastDrawnIcon_ = DrawnIcon{iconId, x, y};
 }
 
 bool Win32Window::runDefaultSysCommand(unsigned commandId) {
@@ -157,6 +157,10 @@ LRESULT Win32Window::send(int id, UINT message, WPARAM wParam, LPARAM lParam) co
 
 void Win32Window::setCaption(const std::string& caption) {
   ::SetWindowTextA(window_, caption.c_str());
+}
+
+bool Win32Window::hasSystemMenu() const {
+  return ::GetSystemMenu(window_, FALSE) != nullptr;
 }
 
 bool Win32Window::appendSystemMenuEntry(int commandId, const std::string& text) {

@@ -3,6 +3,7 @@
 // control interface over the real controls (SendDlgItemMessageA and friends).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,8 @@ class Win32Window : public Controls {
   struct DrawnIcon {
     int iconId = 0, x = 0, y = 0;
   };
-  // The last icon drawn while painting, for a caller checking the minimised face.
-  const std::vector<DrawnIcon>& drawnIcons() const { return drawnIcons_; }
+  // The last icon drawn, for a caller checking the minimised face.
+  const std::optional<DrawnIcon>& lastDrawnIcon() const { return lastDrawnIcon_; }
 
   // --- Controls ---
   int checkState(int id) const override;
@@ -52,8 +53,7 @@ class Win32Window : public Controls {
   void setItemSelectedFocused(int id, int index) override;
   int selectionMark(int id) const override;
   int itemCount(int id) const override;
-  ImageListHandle createImageList(int bitmapId, int imageWidth, int grow,
-                                  std::uint32_t maskRgb) override;
+  ImageListHandle createImageList(int bitmapId, int imageWidth, int grow, ColourRef mask) override;
   int imageCount(ImageListHandle list) const override;
   void setSmallImageList(int id, ImageListHandle list) override;
   void setIconSpacing(int id, int cx, int cy) override;
@@ -61,6 +61,7 @@ class Win32Window : public Controls {
   void clearLines(int id) override;
   void repaintNow(int id) override;
   void setCaption(const std::string& caption) override;
+  bool hasSystemMenu() const override;
   bool appendSystemMenuEntry(int commandId, const std::string& text) override;
   void setIcon(IconSize size, int iconId) override;
   void messageBox(const std::string& text, const std::string& title) override;
@@ -99,7 +100,7 @@ class Win32Window : public Controls {
   bool painting_ = false;
   HDC paintDc_ = nullptr;
   PAINTSTRUCT paintStruct_{};
-  std::vector<DrawnIcon> drawnIcons_;
+  std::optional<DrawnIcon> lastDrawnIcon_;
   std::vector<HIMAGELIST> imageLists_;
   BitmapPlaces bitmapPlaces_;  // made before the window, so it sees its controls made
   bool ended_ = false;

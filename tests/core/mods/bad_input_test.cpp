@@ -8,6 +8,7 @@
 
 #include "core/mods/mod_info.h"
 #include "support/game_fixture.h"
+#include "support/trickle_source.h"
 
 namespace vs::test {
 namespace {
@@ -41,15 +42,20 @@ TEST(BadInput, NulBytesEndThePieceTheyStandIn) {
   EXPECT_FALSE(ModInfo(path).valid);
 }
 
-// A Ctrl-Z byte is an ordinary byte here, not the end of a text file.
-TEST(BadInput, CtrlZDoesNotEndTheFile) {
+// A Ctrl-Z byte ends a text file, wherever the reads happen to split it.
+TEST(BadInput, CtrlZEndsTheFile) {
   TempDir dir;
   const auto path = (dir / "ctrlz.ini").string();
-  writeFile(path, "[info]\ntitle=Before\x1a\n\x1a\nvdf=after.mod\n");
-  const ModInfo m(path);
-  EXPECT_EQ(m.title, "Before\x1a");
-  EXPECT_EQ(m.vdf, "after.mod");
-  EXPECT_TRUE(m.valid);
+  const std::string text = "[info]\ntitle=Before\x1a\n\x1a\nvdf=after.mod\n";
+  writeFile(path, text);
+  const ModInfo fromFile(path);
+  TrickleSource trickle(text, 5);
+  const ModInfo fromShortReads("ctrlz.ini", &trickle);
+  for (const ModInfo* m : {&fromFile, &fromShortReads}) {
+    EXPECT_EQ(m->title, "Before");
+    EXPECT_EQ(m->vdf, "");
+    EXPECT_FALSE(m->valid);
+  }
 }
 
 TEST(BadInput, BinaryFileIsNotADescription) {

@@ -114,7 +114,7 @@ TEST(PosixSettingsStore, QueriesAnswerAsARegistryWould) {
   EXPECT_EQ(f.store.queryBinary("none", 4, data), QueryResult::missing);
 }
 
-TEST(PosixSettingsStore, SetReplacesTheFileAndKeepsEverythingElse) {
+TEST(PosixSettingsStore, ValuesSetWaitForOneCommitThatReplacesTheFileKeepingEverythingElse) {
   StoreFixture f;
   const std::string before = "REGEDIT4\r\n\r\n; mine\r\n" + kKeyLine +
                              "\r\n\"other\"=\"x\"\r\n\"windowed\"=dword:00000001\r\n\r\n";
@@ -128,6 +128,12 @@ TEST(PosixSettingsStore, SetReplacesTheFileAndKeepsEverythingElse) {
   const ino_t old = inode(f.file);
   ASSERT_TRUE(f.store.setBinary("windowed", {1, 0, 0, 0}));
   ASSERT_TRUE(f.store.setBinary("nomusic", {0, 0, 0, 0}));
+  Bytes data;
+  ASSERT_EQ(f.store.queryBinary("WINDOWED", 4, data), QueryResult::ok);
+  EXPECT_THAT(data, ElementsAre(1, 0, 0, 0));
+  EXPECT_EQ(readFile(f.file), before);
+  EXPECT_EQ(inode(f.file), old);
+  ASSERT_TRUE(f.store.commit());
   EXPECT_EQ(readFile(f.file), "REGEDIT4\r\n\r\n; mine\r\n" + kKeyLine +
                                   "\r\n\"other\"=\"x\"\r\n\"windowed\"=hex:01,00,00,00\r\n"
                                   "\"nomusic\"=hex:00,00,00,00\r\n\r\n");
@@ -142,9 +148,13 @@ TEST(PosixSettingsStore, SetReplacesTheFileAndKeepsEverythingElse) {
   // Nothing but the file itself is left in the directory.
   EXPECT_EQ(std::distance(fs::directory_iterator(f.file.parent_path()), {}), 1);
 
-  // Setting the value it already has rewrites nothing.
+  // Setting the values it already has rewrites nothing, nor does a commit
+  // with nothing set.
   const ino_t now = inode(f.file);
   ASSERT_TRUE(f.store.setBinary("windowed", {1, 0, 0, 0}));
+  ASSERT_TRUE(f.store.setBinary("nomusic", {0, 0, 0, 0}));
+  ASSERT_TRUE(f.store.commit());
+  ASSERT_TRUE(f.store.commit());
   EXPECT_EQ(inode(f.file), now);
 }
 
@@ -156,9 +166,11 @@ TEST(PosixSettingsStore, ChangesByAnotherWriterAreSeenAndKept) {
   Bytes data;
   EXPECT_EQ(f.store.queryBinary("nomusic", 4, data), QueryResult::missing);
   ASSERT_TRUE(other.setBinary("nomusic", {1, 0, 0, 0}));
+  ASSERT_TRUE(other.commit());
   ASSERT_EQ(f.store.queryBinary("nomusic", 4, data), QueryResult::ok);
   EXPECT_THAT(data, ElementsAre(1, 0, 0, 0));
   ASSERT_TRUE(f.store.setBinary("nosound", {1, 0, 0, 0}));
+  ASSERT_TRUE(f.store.commit());
   // An edit in place, of the same size, by hand.
   std::string text = readFile(f.file);
   text.replace(text.find("\"nosound\"=hex:01"), 16, "\"nosound\"=hex:02");
@@ -166,7 +178,11 @@ TEST(PosixSettingsStore, ChangesByAnotherWriterAreSeenAndKept) {
   writeFile(f.file, text);
   ASSERT_EQ(f.store.queryBinary("nosound", 4, data), QueryResult::ok);
   EXPECT_THAT(data, ElementsAre(2, 0, 0, 0));
+  // Values that wait are laid over the file as the commit finds it.
   ASSERT_TRUE(other.setBinary("windowed", {1, 0, 0, 0}));
+  ASSERT_TRUE(f.store.setBinary("nosound", {2, 0, 0, 0}));
+  ASSERT_TRUE(f.store.commit());
+  ASSERT_TRUE(other.commit());
   EXPECT_EQ(readFile(f.file), kNewFile.substr(0, kNewFile.size() - 2) +
                                   "\"nomusic\"=hex:01,00,00,00\r\n"
                                   "\"nosound\"=hex:02,00,00,00\r\n"
@@ -181,6 +197,7 @@ TEST(PosixSettingsStore, ALinkedFileStaysLinked) {
   fs::create_symlink(real, f.file);
   ASSERT_TRUE(f.store.createOrOpenKey());
   ASSERT_TRUE(f.store.setBinary("nosound", {1, 0, 0, 0}));
+  ASSERT_TRUE(f.store.commit());
   EXPECT_TRUE(fs::is_symlink(f.file));
   EXPECT_NE(readFile(real).find("\"nosound\"=hex:01,00,00,00"), std::string::npos);
 }
@@ -190,6 +207,7 @@ TEST(PosixSettingsStore, AFileRemovedWhileOpenIsMadeAgainOnTheNextSet) {
   ASSERT_TRUE(f.store.createOrOpenKey());
   fs::remove(f.file);
   ASSERT_TRUE(f.store.setBinary("nomusic", {0, 0, 0, 0}));
+  ASSERT_TRUE(f.store.commit());
   Bytes data;
   EXPECT_EQ(f.store.queryBinary("nomusic", 4, data), QueryResult::ok);
   EXPECT_EQ(readFile(f.file).substr(0, 10), "REGEDIT4\r\n");
@@ -203,6 +221,7 @@ TEST(PosixSettingsStore, KeyThatCannotBeMadeFailsEveryCallQuietly) {
   Bytes data;
   EXPECT_EQ(store.queryBinary("nomusic", 4, data), QueryResult::failed);
   EXPECT_FALSE(store.setBinary("nomusic", {1, 0, 0, 0}));
+  EXPECT_FALSE(store.commit());
   EXPECT_EQ(readFile(dir / "plain"), "not a directory");
 }
 
@@ -227,11 +246,49 @@ TEST(PosixSettingsStore, StaleTemporaryFilesBesideItChangeNothing) {
   Bytes data;
   EXPECT_EQ(f.store.queryBinary("nomusic", 4, data), QueryResult::missing);
   ASSERT_TRUE(f.store.setBinary("nosound", {1, 0, 0, 0}));
+  ASSERT_TRUE(f.store.commit());
   EXPECT_EQ(reg::RegFile::parse(readFile(f.file))
                 .find(kKeyLine.substr(1, kKeyLine.size() - 2), "nosound")
                 .state,
             reg::Lookup::found);
   EXPECT_EQ(readFile(stale), "REGEDIT4\r\n\r\n" + kKeyLine + "\r\n\"nomusic\"=hex:01,0");
+}
+
+// A save killed halfway leaves "VornakStarter.reg.XXXXXX"; the next save
+// removes such files once they are a minute old, and touches nothing else.
+TEST(PosixSettingsStore, ASaveRemovesOnlyItsOwnLeftoversOlderThanAMinute) {
+  StoreFixture f;
+  writeFile(f.file, kNewFile);
+  const fs::path dir = f.file.parent_path();
+  const auto makeOld = [&](const std::string& name) {
+    const timespec times[2] = {{::time(nullptr) - 120, 0}, {::time(nullptr) - 120, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, (dir / name).c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
+  };
+  for (const char* name : {"VornakStarter.reg.Ab12Cd", "VornakStarter.reg.zzzzz9"}) {
+    writeFile(dir / name, "REGEDIT4\r\n");
+    makeOld(name);
+  }
+  const std::vector<std::string> kept = {
+      "VornakStarter.reg",         "VornakStarter.reg.Young1", "VornakStarter.reg.Ab12C",
+      "VornakStarter.reg.Ab12Cde", "VornakStarter.reg.Ab-2Cd", "VornakStarter.ini.Ab12Cd",
+      "Other.reg.Ab12Cd",          "VornakStarter.reg.Dir123", "VornakStarter.reg.Lnk123"};
+  for (const std::string& name : kept) {
+    if (name == "VornakStarter.reg.Dir123")
+      fs::create_directory(dir / name);
+    else if (name == "VornakStarter.reg.Lnk123")
+      fs::create_symlink(dir / "Other.reg.Ab12Cd", dir / name);
+    else if (name != "VornakStarter.reg")
+      writeFile(dir / name, "mine");
+    if (name != "VornakStarter.reg" && name != "VornakStarter.reg.Young1")
+      makeOld(name);
+  }
+  ASSERT_TRUE(f.store.createOrOpenKey());
+  EXPECT_TRUE(fs::exists(dir / "VornakStarter.reg.Ab12Cd"));  // opening is no save
+  ASSERT_TRUE(f.store.setBinary("nosound", {1, 0, 0, 0}));
+  ASSERT_TRUE(f.store.commit());
+  std::vector<std::string> left;
+  for (const auto& entry : fs::directory_iterator(dir)) left.push_back(entry.path().filename());
+  EXPECT_THAT(left, ::testing::UnorderedElementsAreArray(kept));
 }
 
 TEST(PosixSettingsStore, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
@@ -245,12 +302,16 @@ TEST(PosixSettingsStore, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
   const Bytes first(260, 'a');
   const Bytes second(260, 'b');
   ASSERT_TRUE(f.store.setBinary("parameters", first));
+  ASSERT_TRUE(f.store.commit());
 
   for (int round = 0; round < 12; ++round) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      for (int i = 0;; ++i) f.store.setBinary("parameters", i % 2 ? first : second);
+      for (int i = 0;; ++i) {
+        f.store.setBinary("parameters", i % 2 ? first : second);
+        f.store.commit();
+      }
     }
     ::usleep(3000 + 1500 * round);
     ::kill(child, SIGKILL);
@@ -274,6 +335,7 @@ TEST(PosixSettingsStore, TenMegabytesOfGarbageAreKept) {
   writeFile(f.file, garbage);
   ASSERT_TRUE(f.store.createOrOpenKey());
   ASSERT_TRUE(f.store.setBinary("windowed", {1, 0, 0, 0}));
+  ASSERT_TRUE(f.store.commit());
   Bytes data;
   ASSERT_EQ(f.store.queryBinary("windowed", 4, data), QueryResult::ok);
   EXPECT_THAT(data, ElementsAre(1, 0, 0, 0));

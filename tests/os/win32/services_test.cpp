@@ -6,14 +6,16 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <sstream>
 #include <thread>
 
 #include "core/archives/archive_switch.h"
 #include "core/launch/spawn_error_text.h"
-#include "support/win32_game.h"
+#include "dialog/startup_rules.h"
 #include "os/win32/win32_process_starter.h"
 #include "os/win32/win32_program_location.h"
 #include "os/win32/win32_settings_store.h"
+#include "support/win32_game.h"
 
 namespace vs::test {
 namespace {
@@ -158,6 +160,75 @@ TEST(Win32ProgramLocation, FindsTheRunningProgramAndChangesDirectory) {
   EXPECT_FALSE(location.changeDirectory((dir / "missing").string()));
   fs::current_path(saved);
   fs::remove_all(dir);
+}
+
+// A folder below `root` whose path is exactly `length` bytes, made.
+fs::path folderOfLength(const fs::path& root, std::size_t length) {
+  fs::path folder = root;
+  while (folder.string().size() < length) {
+    const std::size_t room = length - folder.string().size() - 1;
+    folder /= std::string(std::min<std::size_t>(room, 60), 'd');
+  }
+  fs::create_directories(folder);
+  return folder;
+}
+
+std::string fileText(const fs::path& file) {
+  std::ostringstream text;
+  text << std::ifstream(file, std::ios::binary).rdbuf();
+  return text.str();
+}
+
+// An executable path of MAX_PATH bytes or more is taken whole: the launcher
+// still makes its folder the working directory and finds its files there.
+TEST(Win32ProgramLocation, ALauncherDeeperThanMaxPathFindsItsFiles) {
+  const fs::path root = freshTempDirectory();
+  const fs::path saved = fs::current_path();
+  const fs::path record = root / "location.txt";
+  ::SetEnvironmentVariableA("VS_RECORD_FILE", record.string().c_str());
+
+  // A real start from a folder of 250 bytes: the program's path is 270.
+  // Wine starts a program by a path that long only by its relative name.
+  const fs::path folder = folderOfLength(root, 250);
+  fs::copy_file(programDirectory() / "report_location.exe", folder / "report_location.exe");
+  writeText(folder / "beside.txt", "found\n");
+  fs::current_path(folder);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  const BOOL started = ::CreateProcessW(L"report_location.exe", nullptr, nullptr, nullptr, FALSE, 0,
+                                        nullptr, nullptr, &startup, &process);
+  fs::current_path(saved);
+  ASSERT_TRUE(started);
+  ::WaitForSingleObject(process.hProcess, INFINITE);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  EXPECT_EQ(fileText(record), (folder / "report_location.exe").string() + "\n1\nfound\n");
+  ::SetEnvironmentVariableA("VS_RECORD_FILE", nullptr);
+
+  // Wine starts no program from a folder of 260 bytes or more, so the path is
+  // handed in as GetModuleFileNameA cuts it: filling the buffer, with or
+  // without ERROR_INSUFFICIENT_BUFFER.
+  const fs::path deep = folderOfLength(root, 300);
+  writeText(deep / "beside.txt", "deep");
+  const std::string deepProgram = (deep / "VornakStarter.EXE").string();
+  for (const bool saysSo : {true, false}) {
+    SCOPED_TRACE(saysSo);
+    const std::string whole = wholeModulePath([&](char* buffer, unsigned long size) {
+      const unsigned long length = std::min<unsigned long>(size, deepProgram.size());
+      std::memcpy(buffer, deepProgram.data(), length);
+      if (length == size && saysSo)
+        ::SetLastError(ERROR_INSUFFICIENT_BUFFER);
+      return length;
+    });
+    EXPECT_EQ(whole, deepProgram);
+  }
+  Win32ProgramLocation location;
+  ASSERT_TRUE(location.changeDirectory(*vs::programDirectory(deepProgram)));
+  EXPECT_EQ(fileText("beside.txt"), "deep");
+  fs::current_path(saved);
+  std::error_code ignored;
+  fs::remove_all(root, ignored);
 }
 
 // The registry under the launcher's own key, which each test starts without.

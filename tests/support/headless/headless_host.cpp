@@ -9,8 +9,7 @@ HeadlessHost::HeadlessHost(const ResourceTable& table)
       resources(table),
       // The widths of res/mod_images.bmp and res/banner.bmp.
       bitmapWidths{{IDB_MODIMAGES, 720}, {IDB_BANNER, 474}} {
-  for (const StringResource& entry : table.strings)
-    strings[entry.id] = entry.text;
+  for (const StringResource& entry : table.strings) strings[entry.id] = entry.text;
 }
 
 std::unique_ptr<HeadlessWindow> HeadlessHost::open(Dialog& dialog) {
@@ -35,6 +34,7 @@ int HeadlessHost::runModal(Dialog& dialog, Dialog*) {
 }
 
 std::string HeadlessHost::loadString(int id) const {
+  loadedStrings.push_back(id);
   auto it = strings.find(id);
   return it == strings.end() ? std::string() : it->second;
 }

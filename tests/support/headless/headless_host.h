@@ -32,7 +32,9 @@ class HeadlessHost : public DialogHost {
   std::function<void(HeadlessWindow&)> modalScript;
   std::vector<int> modalRuns;  // template ids, in order
   const ResourceTable& resources;
-  std::map<int, std::string> strings;  // from the table; a test may change them
+  std::map<int, std::string> strings;      // from the table; a test may change them
+  mutable std::vector<int> loadedStrings;  // ids, in order
+  bool windowsHaveSystemMenu = true;       // for the windows opened from now on
   int bitmapWidth(int bitmapId) const;
   std::map<int, int> bitmapWidths;  // bitmap id -> width in pixels
 };

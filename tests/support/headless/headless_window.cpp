@@ -8,7 +8,11 @@
 namespace vs {
 
 HeadlessWindow::HeadlessWindow(HeadlessHost& host, Dialog& dialog, const DialogTemplate& tmpl)
-    : host_(host), dialog_(dialog), tmpl_(tmpl), caption_(tmpl.caption) {
+    : host_(host),
+      dialog_(dialog),
+      tmpl_(tmpl),
+      caption_(tmpl.caption),
+      systemMenuAvailable_(host.windowsHaveSystemMenu) {
   for (const auto& c : tmpl.controls) {
     if (c.id < 0)
       continue;
@@ -182,7 +186,7 @@ int HeadlessWindow::itemCount(int id) const {
   return static_cast<int>(control(id).items.size());
 }
 
-ImageListHandle HeadlessWindow::createImageList(int bitmapId, int imageWidth, int, std::uint32_t) {
+ImageListHandle HeadlessWindow::createImageList(int bitmapId, int imageWidth, int, ColourRef) {
   const int count = host_.bitmapWidth(bitmapId) / (imageWidth > 0 ? imageWidth : 1);
   if (count <= 0)
     return kNoImageList;
@@ -191,9 +195,8 @@ ImageListHandle HeadlessWindow::createImageList(int bitmapId, int imageWidth, in
 }
 
 int HeadlessWindow::imageCount(ImageListHandle list) const {
-  if (list < 0 || list >= static_cast<int>(imageLists_.size()))
-    return 0;
-  return imageLists_[list];
+  const bool known = list >= 0 && list < static_cast<int>(imageLists_.size());
+  return known ? imageLists_[list] : 0;
 }
 
 void HeadlessWindow::setSmallImageList(int id, ImageListHandle list) {
@@ -219,8 +222,6 @@ void HeadlessWindow::repaintNow(int id) {
 }
 
 bool HeadlessWindow::appendSystemMenuEntry(int commandId, const std::string& text) {
-  if (!systemMenuAvailable_)
-    return false;
   systemMenu_.emplace_back(0, "");
   systemMenu_.emplace_back(commandId, text);
   return true;

@@ -69,7 +69,6 @@ class HeadlessWindow : public Controls {
   // --- what a test reads ---
   HeadlessControl& control(int id);
   const HeadlessControl& control(int id) const;
-  bool hasControl(int id) const { return controls_.count(id) != 0; }
   const std::string& caption() const { return caption_; }
   const std::vector<std::pair<int, std::string>>& systemMenu() const { return systemMenu_; }
   const std::vector<HeadlessMessageBox>& messageBoxes() const { return messageBoxes_; }
@@ -80,7 +79,6 @@ class HeadlessWindow : public Controls {
     int iconId, x, y;
   };
   const std::vector<DrawnIcon>& drawnIcons() const { return drawnIcons_; }
-  void setSystemMenuAvailable(bool available) { systemMenuAvailable_ = available; }
   void setClientSize(Size size) { clientSize_ = size; }
 
   // --- Controls ---
@@ -101,8 +99,7 @@ class HeadlessWindow : public Controls {
   void setItemSelectedFocused(int id, int index) override;
   int selectionMark(int id) const override;
   int itemCount(int id) const override;
-  ImageListHandle createImageList(int bitmapId, int imageWidth, int grow,
-                                  std::uint32_t maskRgb) override;
+  ImageListHandle createImageList(int bitmapId, int imageWidth, int grow, ColourRef mask) override;
   int imageCount(ImageListHandle list) const override;
   void setSmallImageList(int id, ImageListHandle list) override;
   void setIconSpacing(int id, int cx, int cy) override;
@@ -110,6 +107,7 @@ class HeadlessWindow : public Controls {
   void clearLines(int id) override;
   void repaintNow(int id) override;
   void setCaption(const std::string& caption) override { caption_ = caption; }
+  bool hasSystemMenu() const override { return systemMenuAvailable_; }
   bool appendSystemMenuEntry(int commandId, const std::string& text) override;
   void setIcon(IconSize size, int iconId) override { icons_[size] = iconId; }
   void messageBox(const std::string& text, const std::string& title) override;
@@ -130,7 +128,7 @@ class HeadlessWindow : public Controls {
   std::map<int, HeadlessControl> controls_;
   std::string caption_;
   std::vector<std::pair<int, std::string>> systemMenu_;  // id 0: separator
-  bool systemMenuAvailable_ = true;
+  bool systemMenuAvailable_;
   std::vector<HeadlessMessageBox> messageBoxes_;
   std::map<IconSize, int> icons_;
   std::vector<DrawnIcon> drawnIcons_;

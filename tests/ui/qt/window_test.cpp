@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "ui/qt/qt_fixture.h"
+#include "ui/qt/widgets.h"
 
 namespace vs::test {
 namespace {
@@ -197,6 +198,28 @@ TEST(QtControls, CombosStartWithoutSelectionAndClearOutsideTheList) {
   w.setComboSelection(IDC_SPYLEVEL, 9);
   EXPECT_EQ(w.comboSelection(IDC_SPYLEVEL), -1);
   EXPECT_EQ(spy->currentIndex(), -1);
+}
+
+// A colour whose red and blue differ: read in the wrong byte order, the mask
+// would miss it.
+TEST(QtImageList, TheMaskColourIsAColourRefWithRedInTheLowByte) {
+  QtGame qt;
+  QtWindow& w = qt.open();
+  const QImage strip = loadBitmap(starterResources(), IDB_MODIMAGES).toImage();
+  const QRgb red = qRgb(230, 40, 30);
+  QPoint at(-1, -1);
+  for (int y = 0; y < strip.height() && at.x() < 0; ++y) {
+    for (int x = 0; x < strip.width() && at.x() < 0; ++x) {
+      if ((strip.pixel(x, y) & 0xFFFFFF) == (red & 0xFFFFFF))
+        at = QPoint(x, y);
+    }
+  }
+  ASSERT_GE(at.x(), 0);
+  const int image = at.x() / 24;
+  w.setSmallImageList(IDC_MODLIST, w.createImageList(IDB_MODIMAGES, 24, 4, colourRef(230, 40, 30)));
+  w.insertItem(IDC_MODLIST, 0, "masked", image);
+  const QImage shown = qt.list().item(0)->icon().pixmap(24, 24).toImage();
+  EXPECT_EQ(qAlpha(shown.pixel(at.x() % 24, at.y())), 0);
 }
 
 }  // namespace

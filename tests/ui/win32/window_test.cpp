@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "dialog/startup_rules.h"
-#include "ui/win32/resources.h"
 #include "support/win32_game.h"
+#include "ui/win32/resources.h"
 
 namespace vs::test {
 namespace {
@@ -240,27 +240,64 @@ TEST_F(Win32DialogTest, EnterStartsAndEscapeExits) {
   EXPECT_FALSE(game.window().ended());
   game.command(IDCANCEL);
   EXPECT_TRUE(game.window().ended());
-  EXPECT_EQ(game.memoryStore.writes.size(), 8u);
+  EXPECT_EQ(game.memoryStore.writes.size(), 9u);  // eight values, one commit
 }
 
 TEST_F(Win32DialogTest, MinimisedItPaintsItsIconCentred) {
   game.open();
   ::SendMessageA(game.hwnd(), WM_PAINT, 0, 0);
-  EXPECT_TRUE(game.window().drawnIcons().empty());
+  EXPECT_FALSE(game.window().lastDrawnIcon());
 
   ::ShowWindow(game.hwnd(), SW_MINIMIZE);
   ASSERT_TRUE(::IsIconic(game.hwnd()));
   ::InvalidateRect(game.hwnd(), nullptr, TRUE);
   ::SendMessageA(game.hwnd(), WM_PAINT, 0, 0);
-  ASSERT_EQ(game.window().drawnIcons().size(), 1u);
+  ASSERT_TRUE(game.window().lastDrawnIcon());
   RECT client{};
   ::GetClientRect(game.hwnd(), &client);
   const Size at =
       centredIconPosition({client.right, client.bottom},
                           {::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON)});
-  EXPECT_EQ(game.window().drawnIcons()[0].iconId, IDR_MAINFRAME);
-  EXPECT_EQ(game.window().drawnIcons()[0].x, at.width);
-  EXPECT_EQ(game.window().drawnIcons()[0].y, at.height);
+  EXPECT_EQ(game.window().lastDrawnIcon()->iconId, IDR_MAINFRAME);
+  EXPECT_EQ(game.window().lastDrawnIcon()->x, at.width);
+  EXPECT_EQ(game.window().lastDrawnIcon()->y, at.height);
+}
+
+// A colour whose red and blue differ: read in the wrong byte order, the mask
+// would miss it.
+TEST_F(Win32DialogTest, TheMaskColourIsAColourRefWithRedInTheLowByte) {
+  Win32Window& w = game.open();
+  HDC dc = ::CreateCompatibleDC(nullptr);
+  HBITMAP strip = static_cast<HBITMAP>(::LoadImageA(
+      ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_MODIMAGES), IMAGE_BITMAP, 0, 0, 0));
+  HGDIOBJ before = ::SelectObject(dc, strip);
+  POINT at{-1, -1};
+  for (int y = 0; y < 24 && at.x < 0; ++y) {
+    for (int x = 0; x < 720 && at.x < 0; ++x) {
+      if (::GetPixel(dc, x, y) == RGB(230, 40, 30))
+        at = {x, y};
+    }
+  }
+  ASSERT_GE(at.x, 0);
+  w.setSmallImageList(IDC_MODLIST, w.createImageList(IDB_MODIMAGES, 24, 4, colourRef(230, 40, 30)));
+  auto images = reinterpret_cast<HIMAGELIST>(
+      ::SendMessageA(game.item(IDC_MODLIST), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+  ASSERT_NE(images, nullptr);
+  // Drawn over green, a masked pixel shows the green.
+  HDC screen = ::GetDC(nullptr);
+  HBITMAP canvas = ::CreateCompatibleBitmap(screen, 24, 24);
+  ::ReleaseDC(nullptr, screen);
+  ::SelectObject(dc, canvas);
+  RECT all{0, 0, 24, 24};
+  HBRUSH green = ::CreateSolidBrush(RGB(0, 255, 0));
+  ::FillRect(dc, &all, green);
+  ::ImageList_Draw(images, at.x / 24, dc, 0, 0, ILD_TRANSPARENT);
+  EXPECT_EQ(::GetPixel(dc, at.x % 24, at.y), RGB(0, 255, 0));
+  ::SelectObject(dc, before);
+  ::DeleteObject(green);
+  ::DeleteObject(canvas);
+  ::DeleteObject(strip);
+  ::DeleteDC(dc);
 }
 
 }  // namespace

@@ -1,0 +1,54 @@
+// What the benchmarks share: services that stand still, so only the part
+// being measured does work, and a clock read in milliseconds.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "os/process_starter.h"
+#include "os/program_location.h"
+#include "os/settings_store.h"
+
+namespace vs::bench {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start);
+
+// "archive000042.mod": names of one length, so every size costs the same per name.
+std::string archiveName(int number);
+
+// Starts nothing and reports success.
+class NoProcesses : public ProcessStarter {
+ public:
+  int startProcess(const std::string& program, const std::string& commandLine) override;
+};
+
+// Holds no values; its key opens or not, as the benchmark asks.
+class NoSettings : public SettingsStore {
+ public:
+  explicit NoSettings(bool keyOpens) : keyOpens_(keyOpens) {}
+  bool createOrOpenKey() override;
+  QueryResult queryBinary(const std::string& name, std::size_t bufferSize,
+                          std::vector<std::uint8_t>& data) override;
+  bool setBinary(const std::string& name, const std::vector<std::uint8_t>& data) override;
+
+ private:
+  bool keyOpens_;
+};
+
+// The launcher at a path of the benchmark's choosing; an empty path leaves the
+// working directory where it is.
+class BenchLocation : public ProgramLocation {
+ public:
+  explicit BenchLocation(std::string executable) : executable_(std::move(executable)) {}
+  std::string executablePath() override;
+  bool changeDirectory(const std::string& directory) override;
+
+ private:
+  std::string executable_;
+};
+
+}  // namespace vs::bench
