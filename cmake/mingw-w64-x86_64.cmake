@@ -1,17 +1,4 @@
-# Cross-builds the Windows program with Debian's mingw-w64 (POSIX threads flavour).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-builds the 64-bit Windows program and its tests.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(VS_MINGW_TRIPLET x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${VS_MINGW_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${VS_MINGW_TRIPLET}-g++-posix)
-set(CMAKE_RC_COMPILER ${VS_MINGW_TRIPLET}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${VS_MINGW_TRIPLET})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Without the runtime linked in, the program needs DLLs Windows does not have.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

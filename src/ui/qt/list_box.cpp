@@ -1,6 +1,12 @@
 // archiveLog: the launcher's log list, without selection.
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QTimer>
 
+#include "ui/log_copy.h"
 #include "ui/qt/widgets.h"
 #include "ui/qt/window.h"
 
@@ -44,6 +50,25 @@ void LogListWidget::paintEvent(QPaintEvent* event) {
   paintedOnce_ = true;
   lastPaint_ = std::chrono::steady_clock::now();
   QListWidget::paintEvent(event);
+}
+
+void LogListWidget::copyAll() const {
+  QApplication::clipboard()->setText(
+      joinLogLines<QString>(count(), [this](int i) { return item(i)->text(); }));
+}
+
+void LogListWidget::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) {
+    copyAll();
+    return;
+  }
+  QListWidget::keyPressEvent(event);
+}
+
+void LogListWidget::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  menu.addAction(QString::fromLatin1(kCopyLogEntryText), this, [this] { copyAll(); });
+  menu.exec(event->globalPos());
 }
 
 void QtWindow::addLine(int id, const std::string& line) {

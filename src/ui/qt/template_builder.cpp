@@ -52,7 +52,10 @@ QWidget* makeStatic(const ResourceTable& resources, const ControlTemplate& c, QW
 // label or check box grows to its text rather than wrapping or clipping it.
 QRect fittedRect(const ControlTemplate& c, QWidget* w, QRect rect, BaseUnits units) {
   if (auto* label = dynamic_cast<QLabel*>(w); label && !label->pixmap().isNull()) {
-    rect.setSize(label->pixmap().deviceIndependentSize().toSize());  // as a bitmap static does
+    if (c.kind == ControlKind::staticBitmap)  // the banner fills its place
+      label->setPixmap(bitmapForPlace(label->pixmap(), rect.size()));
+    else  // an icon keeps its own size, as an icon static does
+      rect.setSize(label->pixmap().deviceIndependentSize().toSize());
     return rect;
   }
   if (c.kind == ControlKind::comboDropList) {

@@ -33,6 +33,8 @@ void showButtonText(QAbstractButton& button, const QString& text);
 // of the program's table.
 QIcon loadIcon(const ResourceTable& resources, int iconId);
 QPixmap loadBitmap(const ResourceTable& resources, int bitmapId);  // null when there is none
+// `bitmap` scaled smoothly to `place`; itself when it has that size already.
+QPixmap bitmapForPlace(const QPixmap& bitmap, QSize place);
 
 // modList: keeps the selection mark as the item really selected (Qt's current
 // row moves on its own when the list gets the focus) and reports clicks.
@@ -59,14 +61,18 @@ class ModListWidget : public QListWidget {
 };
 
 // archiveLog: a line is shown at once, but paints are gathered to at most one
-// per display frame so a long switch is not paint-bound.
+// per display frame so a long switch is not paint-bound. Its context menu and
+// Ctrl+C copy all its lines.
 class LogListWidget : public QListWidget {
  public:
   explicit LogListWidget(QWidget* parent);
   void showLatest();
+  void copyAll() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void flush();

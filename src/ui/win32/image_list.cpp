@@ -1,5 +1,6 @@
-// Image lists made from bitmap resources; our handle is an index into the
-// lists this window made.
+// Image lists made from bitmap resources at the screen's scale; our handle is
+// an index into the lists this window made.
+#include "ui/win32/bitmap_scaling.h"
 #include "ui/win32/host.h"
 #include "ui/win32/window.h"
 
@@ -8,8 +9,7 @@ namespace vs {
 ImageListHandle Win32Window::createImageList(int bitmapId, int imageWidth, int grow,
                                              ColourRef mask) {
   const COLORREF transparent = RGB(redOf(mask), greenOf(mask), blueOf(mask));
-  HIMAGELIST list = ::ImageList_LoadImageA(host_.instance(), MAKEINTRESOURCEA(bitmapId), imageWidth,
-                                           grow, transparent, IMAGE_BITMAP, 0);
+  HIMAGELIST list = loadScaledImageList(host_.instance(), bitmapId, imageWidth, grow, transparent);
   if (list == nullptr)
     return kNoImageList;
   imageLists_.push_back(list);

@@ -32,7 +32,9 @@ INT_PTR CALLBACK Win32Window::dialogProcedure(HWND window, UINT message, WPARAM 
 
 BOOL Win32Window::initialise(HWND window) {
   window_ = window;
+  bitmapPlaces_.fit();
   fitCheckBoxesToText();
+  makeLogsCopyable(window);
   host_.track(&dialog_, this);
   dialog_.attachControls(this);
   // TRUE lets the dialog manager give the focus to the first tab stop.

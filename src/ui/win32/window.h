@@ -9,6 +9,7 @@
 
 #include "ui/controls.h"
 #include "ui/dialog.h"
+#include "ui/win32/bitmap_scaling.h"
 #include "ui/win32/win_api.h"
 
 namespace vs {
@@ -101,11 +102,16 @@ class Win32Window : public Controls {
   PAINTSTRUCT paintStruct_{};
   std::optional<DrawnIcon> lastDrawnIcon_;
   std::vector<HIMAGELIST> imageLists_;
+  BitmapPlaces bitmapPlaces_;  // made before the window, so it sees its controls made
   bool ended_ = false;
   int result_ = 0;
 };
 
 // The width a one-line check box needs to show its text in its font.
 int checkBoxWidthForText(HWND box);
+
+// Every list box of the dialog copies all its lines from its context menu and
+// with Ctrl+C.
+void makeLogsCopyable(HWND dialog);
 
 }  // namespace vs
