@@ -44,8 +44,9 @@ TEST(ImageScaling, TheMaskColourStaysExactlyWhereItWas) {
         const std::uint32_t pixel = scaled.at(x, y);
         EXPECT_EQ(pixel == kWhite, sourceMask) << x << "," << y;
         // Only image colours blend: every channel stays within theirs.
-        if (!sourceMask)
+        if (!sourceMask) {
           EXPECT_TRUE(pixel == 0x102030 || (pixel & 0xFF0000) >= 0x100000) << std::hex << pixel;
+        }
       }
     }
   }
