@@ -21,5 +21,10 @@ constexpr std::uint8_t greenOf(ColourRef colour) {
 constexpr std::uint8_t blueOf(ColourRef colour) {
   return (colour >> 16) & 0xFF;
 }
+// The same colour as 0x00RRGGBB, the pixel form of images and of Qt.
+constexpr std::uint32_t rgbOf(ColourRef colour) {
+  return static_cast<std::uint32_t>(redOf(colour)) << 16 |
+         static_cast<std::uint32_t>(greenOf(colour)) << 8 | blueOf(colour);
+}
 
 }  // namespace vs

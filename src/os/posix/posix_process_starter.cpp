@@ -257,7 +257,8 @@ int PosixProcessStarter::startProcess(const std::string& programName,
   if (error == ENOENT && programName.find('/') == std::string::npos)
     error = spawnOnPath(programName, argv.data(), environ, child, program);
   // A Windows program the system cannot run itself: Wine can, when there is
-  // one; otherwise the system's own reason stands.
+  // one; otherwise the system's own reason stands. The line is joined as the
+  // Windows runtime joins it: one blank, then the switch string with its own.
   if ((error == ENOEXEC || error == EACCES) && isWindowsProgram(program) &&
       startThroughWine(wineRelay_, program, programName + " " + switchString, child) == 0)
     error = 0;

@@ -12,11 +12,11 @@ ImageListHandle QtWindow::createImageList(int bitmapId, int imageWidth, int, Col
   if (strip.isNull() || imageWidth <= 0 || strip.width() < imageWidth)
     return kNoImageList;
   QImage image = strip.toImage().convertToFormat(QImage::Format_ARGB32);
-  const QRgb transparent = qRgb(redOf(mask), greenOf(mask), blueOf(mask));
+  const QRgb transparent = rgbOf(mask);
   for (int y = 0; y < image.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < image.width(); ++x) {
-      if ((line[x] & 0xFFFFFF) == (transparent & 0xFFFFFF))
+      if ((line[x] & 0xFFFFFF) == transparent)
         line[x] = qRgba(0, 0, 0, 0);
     }
   }

@@ -1,5 +1,7 @@
 #include "ui/win32/bitmap_scaling.h"
 
+#include "ui/colour_ref.h"
+
 namespace vs {
 namespace {
 
@@ -16,11 +18,6 @@ BITMAPINFO topDownInfo(int width, int height, WORD bits) {
   info.bmiHeader.biBitCount = bits;
   info.bmiHeader.biCompression = BI_RGB;
   return info;
-}
-
-std::uint32_t toRgb(COLORREF colour) {
-  return static_cast<std::uint32_t>(GetRValue(colour)) << 16 |
-         static_cast<std::uint32_t>(GetGValue(colour)) << 8 | GetBValue(colour);
 }
 
 bool isBitmapStatic(HWND window) {
@@ -95,7 +92,7 @@ HIMAGELIST loadScaledImageList(HINSTANCE instance, int bitmapId, int imageWidth,
     return nullptr;
   const int width = ::MulDiv(imageWidth, dpi, kArtworkDpi);
   const int height = ::MulDiv(source.height, dpi, kArtworkDpi);
-  const Image scaled = scaleStrip(source, imageWidth, width, height, toRgb(mask));
+  const Image scaled = scaleStrip(source, imageWidth, width, height, rgbOf(mask));
   HBITMAP bitmap = makeBitmap(scaled);
   HIMAGELIST list =
       ::ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, source.width / imageWidth, grow);
