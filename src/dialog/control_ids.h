@@ -13,8 +13,8 @@ enum ResourceId {
 constexpr int IDM_ABOUTBOX = 0x0010;
 
 enum ControlId {
-  IDC_START = 1,  // IDOK
-  IDC_EXIT = 2,   // IDCANCEL
+  IDC_START = 1,  // kIdOk
+  IDC_EXIT = 2,   // kIdCancel
   IDC_MODLIST = 1001,
   IDC_DESCRIPTION = 1002,
   IDC_WINDOWED = 1003,
@@ -34,7 +34,7 @@ enum ControlId {
   IDC_APPLICATION_LABEL = 1017,
   IDC_AUTOCONVERT = 1018,
   IDC_DEVELOPMENT = 1019,
-  IDC_HELP = 1027,
+  IDC_HELP_BUTTON = 1027,
 };
 
 }  // namespace vs

@@ -15,10 +15,10 @@ const DialogTemplate kAboutTemplate{
     .fontName = "MS Sans Serif", .pointSize = 8, .width = 235, .height = 55,
     .minimiseBox = false, .appWindow = false,
     .controls = {
-        {-1,   K::staticIcon,    0,        "",                           {11, 17, 20, 20}, IDR_MAINFRAME},
-        {-1,   K::staticText,    kGroup,   "VornakStarter Version 1.13", {40, 10, 119, 8}},
-        {-1,   K::staticText,    0,        "Starts Vornak, Morlex and their mods", {40, 25, 119, 8}},
-        {IDOK, K::defPushButton, kTabStop | kGroup, "OK",                {178, 7, 50, 14}},
+        {-1,    K::staticIcon,    0,        "",                           {11, 17, 20, 20}, IDR_MAINFRAME},
+        {-1,    K::staticText,    kGroup,   "VornakStarter Version 1.13", {40, 10, 119, 8}},
+        {-1,    K::staticText,    0,        "Starts Vornak, Morlex and their mods", {40, 25, 119, 8}},
+        {kIdOk, K::defPushButton, kTabStop | kGroup, "OK",                {178, 7, 50, 14}},
     }};
 // clang-format on
 
@@ -36,8 +36,8 @@ const DialogTemplate kStarterTemplate{
         {IDC_NOMUSIC,          K::checkBox,      kTabStop,           "no music",          {208, 42, 44, 10}},
         {IDC_NOSOUND,          K::checkBox,      kTabStop,           "no sound",          {208, 54, 44, 10}},
         {IDC_WINDOWED,         K::checkBox,      kTabStop,           "start in a window", {208, 66, 65, 10}},
-        {IDOK,                 K::pushButton,    kTabStop,           "[Start]",           {116, 40, 88, 36}},
-        {IDCANCEL,             K::pushButton,    kTabStop,           "Exit",              {276, 40, 36, 16}},
+        {kIdOk,                K::pushButton,    kTabStop,           "[Start]",           {116, 40, 88, 36}},
+        {kIdCancel,            K::pushButton,    kTabStop,           "Exit",              {276, 40, 36, 16}},
         {IDC_DESCRIPTION,      K::edit,          kMultiLine | kReadOnly | kAutoVScroll | kVScroll | kClientEdge | kTabStop,
                                                                      "",                  {116, 80, 196, 92}},
         {IDC_PARAMETERS,       K::edit,          kAutoHScroll | kBorder | kTabStop, "",   {116, 178, 196, 13}},
@@ -55,7 +55,7 @@ const DialogTemplate kStarterTemplate{
         {IDC_APPLICATION,      K::comboDropList, kVScroll | kTabStop, "",                 {240, 210, 68, 88}, 0,
                                                  {"Vornak", "Morlex"}},
         {-1,                   K::staticText,    0,                  "by KARNOW-STUDIO, 2001", {4, 256, 108, 8}},
-        {IDC_HELP,             K::pushButton,    kTabStop,           "?",                 {204, 220, 20, 14}},
+        {IDC_HELP_BUTTON,      K::pushButton,    kTabStop,           "?",                 {204, 220, 20, 14}},
         {IDC_ACTIONS,          K::groupBox,      0,                  "Actions",           {4, 196, 92, 56}},
         {IDC_ARCHIVELOG,       K::listBox,       kNoSel | kNoIntegralHeight | kNotify | kVScroll | kHScroll | kBorder | kTabStop,
                                                                      "",                  {4, 196, 308, 60}},

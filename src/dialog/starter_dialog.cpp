@@ -12,7 +12,7 @@ namespace {
 using D = StarterDialog;
 
 const ControlBinding<D> kControlTable[] = {
-    {IDC_HELP, wrapperOf<&D::helpButton>},
+    {IDC_HELP_BUTTON, wrapperOf<&D::helpButton>},
     {IDC_START, wrapperOf<&D::startButton>},
     {IDC_AUTOCONVERT, wrapperOf<&D::autoConvertCheck>},
     {IDC_DEVELOPMENT, wrapperOf<&D::developmentCheck>},
@@ -32,19 +32,19 @@ const ControlBinding<D> kControlTable[] = {
 };
 
 const ValueBinding<D> kValueTable[] = {
-    check(IDC_CONVERTALL, &D::convertAll),
-    check(IDC_CONVERTTEXTURES, &D::convertTextures),
-    check(IDC_NOMUSIC, &D::noMusic),
-    check(IDC_NOSOUND, &D::noSound),
-    check(IDC_PHYSICALFIRST, &D::physicalFirst),
-    check(IDC_REPARSE, &D::reparseScripts),
-    check(IDC_WINDOWED, &D::windowed),
-    text(IDC_DESCRIPTION, &D::descriptionText),
-    comboIndex(IDC_SPYLEVEL, &D::spyLevel),
-    text(IDC_PARAMETERS, &D::parameters),
-    comboIndex(IDC_APPLICATION, &D::startApp),
-    check(IDC_DEVELOPMENT, &D::developmentMode),
-    check(IDC_AUTOCONVERT, &D::autoConvert),
+    check<D>(IDC_CONVERTALL, &D::convertAll),
+    check<D>(IDC_CONVERTTEXTURES, &D::convertTextures),
+    check<D>(IDC_NOMUSIC, &D::noMusic),
+    check<D>(IDC_NOSOUND, &D::noSound),
+    check<D>(IDC_PHYSICALFIRST, &D::physicalFirst),
+    check<D>(IDC_REPARSE, &D::reparseScripts),
+    check<D>(IDC_WINDOWED, &D::windowed),
+    text<D>(IDC_DESCRIPTION, &D::descriptionText),
+    comboIndex<D>(IDC_SPYLEVEL, &D::spyLevel),
+    text<D>(IDC_PARAMETERS, &D::parameters),
+    comboIndex<D>(IDC_APPLICATION, &D::startApp),
+    check<D>(IDC_DEVELOPMENT, &D::developmentMode),
+    check<D>(IDC_AUTOCONVERT, &D::autoConvert),
 };
 
 using M = Message;
@@ -64,7 +64,7 @@ const MessageEntry<D> kMessageTable[] = {
     {M::listDoubleClick, IDC_MODLIST, &D::OnModListDoubleClick},
     {M::buttonClicked, IDC_DEVELOPMENT, &D::OnDevelopmentClicked},
     {M::comboSelChange, IDC_APPLICATION, &D::OnApplicationChanged},
-    {M::buttonClicked, IDC_HELP, &D::OnHelp},
+    {M::buttonClicked, IDC_HELP_BUTTON, &D::OnHelp},
 };
 
 }  // namespace
@@ -99,7 +99,7 @@ bool StarterDialog::OnInitDialog() {
   }
 
   controls().setIcon(IconSize::big, appIcon);
-  controls().setIcon(IconSize::small, appIcon);
+  controls().setIcon(IconSize::little, appIcon);
 
   openSettingsKey();
 

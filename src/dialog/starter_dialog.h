@@ -8,16 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "core/launch/command_line.h"
 #include "dialog/control_ids.h"
+#include "dialog/services.h"
 #include "ui/control_wrappers.h"
 #include "ui/dialog.h"
-#include "dialog/services.h"
 
 namespace vs {
 
 class ModInfo;
 
-class StarterDialog : public Dialog {
+// The launch choices are values of the dialog, exchanged with its controls
+// and partly kept in the store.
+class StarterDialog : public Dialog, public LaunchChoices {
  public:
   explicit StarterDialog(const Services& services);
   ~StarterDialog() override;
@@ -77,20 +80,10 @@ class StarterDialog : public Dialog {
   Button actionsGroup;
   ListCtrl modList;
 
-  // Values exchanged with the controls.
-  std::int32_t convertAll = 0;
-  std::int32_t convertTextures = 0;
-  std::int32_t noMusic = 0;
-  std::int32_t noSound = 0;
-  std::int32_t physicalFirst = 0;
-  std::int32_t reparseScripts = 0;
-  std::int32_t windowed = 0;
+  // Values exchanged with the controls, besides the launch choices.
   std::string descriptionText;
-  std::int32_t spyLevel = 0;
-  std::string parameters;
   std::int32_t startApp = 0;
   std::int32_t developmentMode = 0;
-  std::int32_t autoConvert = 0;
   std::int32_t selectedItem = 0;
 
   bool settingsKey = false;  // the store's key is open

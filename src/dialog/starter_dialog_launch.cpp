@@ -1,5 +1,6 @@
 // StarterDialog: from the start command to a running program.
 #include "dialog/starter_dialog.h"
+
 #include "core/launch/command_line.h"
 #include "core/launch/program_files.h"
 #include "core/launch/spawn_error_text.h"
@@ -35,9 +36,7 @@ void StarterDialog::launchSelected(std::string programName) {
     return;
   }
 
-  const std::string switches =
-      composeCommandLine(record->fileName, windowed, noSound, noMusic, physicalFirst, convertAll,
-                         convertTextures, autoConvert, reparseScripts, spyLevel, parameters);
+  const std::string switches = composeCommandLine(record->fileName, *this);
   deactivateModArchives();
   activateModArchives(record->vdf);
 

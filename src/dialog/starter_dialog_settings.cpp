@@ -79,7 +79,7 @@ void StarterDialog::saveSettings() {
 
 void StarterDialog::OnCancel() {
   saveSettings();
-  EndDialog(IDCANCEL);
+  EndDialog(kIdCancel);
 }
 
 }  // namespace vs

@@ -22,7 +22,7 @@ struct Size {
   int height = 0;
 };
 
-enum class IconSize { big, small };
+enum class IconSize { big, little };
 
 class Controls {
  public:

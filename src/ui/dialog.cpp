@@ -14,17 +14,38 @@ void Dialog::DefaultSysCommand(unsigned commandId) {
     return;
   // Moving, sizing and minimising belong to the window system; closing ends
   // the dialog the way Escape does.
-  if ((commandId & 0xFFF0u) == SC_CLOSE)
+  if ((commandId & 0xFFF0u) == kScClose)
     OnCancel();
+}
+
+bool Dialog::routeCommand(int controlId, MessageArgs args) {
+  if (OnMessage(Message::buttonClicked, controlId, args))
+    return true;
+  if (controlId == kIdOk) {
+    OnOK();
+    return true;
+  }
+  if (controlId == kIdCancel) {
+    OnCancel();
+    return true;
+  }
+  return false;
+}
+
+void Dialog::routeSysCommand(unsigned commandId) {
+  MessageArgs args;
+  args.wParam = commandId;
+  if (!OnMessage(Message::sysCommand, 0, args))
+    DefaultSysCommand(commandId);
 }
 
 void Dialog::OnOK() {
   UpdateData(true);
-  EndDialog(IDOK);
+  EndDialog(kIdOk);
 }
 
 void Dialog::OnCancel() {
-  EndDialog(IDCANCEL);
+  EndDialog(kIdCancel);
 }
 
 bool Dialog::OnMessage(Message, int, MessageArgs&) {

@@ -1,5 +1,5 @@
 // Base of our dialogs: a template id, a modal run through the front end, the
-// data-exchange transfer and the routing of OK and Cancel.
+// data-exchange transfer and the routing of commands, OK and Cancel.
 #pragma once
 
 #include "ui/controls.h"
@@ -9,9 +9,12 @@
 
 namespace vs {
 
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-constexpr unsigned SC_CLOSE = 0xF060;
+// The command ids of OK (Enter) and Cancel (Escape), which are also the
+// results a dialog ends with, and the system command that closes a window.
+// Named apart from the window system's macros of the same values.
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+constexpr unsigned kScClose = 0xF060;
 
 class Dialog {
  public:
@@ -33,6 +36,13 @@ class Dialog {
 
   // What the window does with a system command the dialog leaves alone.
   void DefaultSysCommand(unsigned commandId);
+
+  // What every front end does with a user's action: the message table first;
+  // a click on OK or Cancel that the table leaves alone ends in OnOK or
+  // OnCancel, a system command in DefaultSysCommand. routeCommand is false
+  // when nothing took the command.
+  bool routeCommand(int controlId, MessageArgs args = {});
+  void routeSysCommand(unsigned commandId);
 
   bool UpdateData(bool saveAndValidate = true);
   void EndDialog(int result);

@@ -11,7 +11,7 @@ const int kDevelopmentControls[] = {
     IDC_ACTIONS,           IDC_CONVERTALL, IDC_CONVERTTEXTURES,
     IDC_PHYSICALFIRST,     IDC_REPARSE,    IDC_AUTOCONVERT,
     IDC_SPYLEVEL_LABEL,    IDC_SPYLEVEL,   IDC_APPLICATION,
-    IDC_APPLICATION_LABEL, IDC_HELP,
+    IDC_APPLICATION_LABEL, IDC_HELP_BUTTON,
 };
 
 class ControlBehaviour : public ::testing::Test {
@@ -72,29 +72,29 @@ TEST_F(ControlBehaviour, ChecksReachTheMembersOnlyAtTheNextTransfer) {
 
 TEST_F(ControlBehaviour, StartCaptionFollowsTheApplicationChoice) {
   HeadlessWindow& w = game.open();
-  EXPECT_EQ(w.control(IDOK).text, "Start Vornak");
+  EXPECT_EQ(w.control(kIdOk).text, "Start Vornak");
   w.selectCombo(IDC_APPLICATION, 1);
-  EXPECT_EQ(w.control(IDOK).text, "Start Morlex");
+  EXPECT_EQ(w.control(kIdOk).text, "Start Morlex");
   EXPECT_EQ(game.dialog().startApp, 1);
   w.selectCombo(IDC_APPLICATION, 0);
-  EXPECT_EQ(w.control(IDOK).text, "Start Vornak");
+  EXPECT_EQ(w.control(kIdOk).text, "Start Vornak");
 }
 
 TEST_F(ControlBehaviour, AnApplicationOutsideTheListLeavesTheTemplateCaption) {
   // The settings loaded during start-up set the member before the first transfer.
   game.settings.values["startapp"] = {MemorySettingsStore::kBinary, {2, 0, 0, 0}};
   HeadlessWindow& w = game.open();
-  EXPECT_EQ(w.control(IDOK).text, "[Start]");
+  EXPECT_EQ(w.control(kIdOk).text, "[Start]");
   EXPECT_EQ(w.control(IDC_APPLICATION).selection, -1);
   EXPECT_EQ(game.dialog().startApp, -1);
   w.selectCombo(IDC_APPLICATION, 1);
-  EXPECT_EQ(w.control(IDOK).text, "Start Morlex");
+  EXPECT_EQ(w.control(kIdOk).text, "Start Morlex");
 }
 
 TEST_F(ControlBehaviour, HelpShowsTheActionsTextOncePerClick) {
   HeadlessWindow& w = game.open();
   w.click(IDC_DEVELOPMENT);
-  w.click(IDC_HELP);
+  w.click(IDC_HELP_BUTTON);
   ASSERT_EQ(w.messageBoxes().size(), 1u);
   const auto& box = w.messageBoxes()[0];
   EXPECT_EQ(box.title, "Help about \"actions\"");
@@ -113,7 +113,7 @@ TEST_F(ControlBehaviour, HelpShowsTheActionsTextOncePerClick) {
     ++pairs;
   EXPECT_EQ(pairs, 17u);
   EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);  // no bare LF before the first pair
-  w.click(IDC_HELP);
+  w.click(IDC_HELP_BUTTON);
   EXPECT_EQ(w.messageBoxes().size(), 2u);
 }
 

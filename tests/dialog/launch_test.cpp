@@ -17,7 +17,7 @@ const std::vector<int> kDevelopmentControls = {
     IDC_ACTIONS,           IDC_CONVERTALL, IDC_CONVERTTEXTURES,
     IDC_PHYSICALFIRST,     IDC_REPARSE,    IDC_AUTOCONVERT,
     IDC_SPYLEVEL_LABEL,    IDC_SPYLEVEL,   IDC_APPLICATION,
-    IDC_APPLICATION_LABEL, IDC_HELP,
+    IDC_APPLICATION_LABEL, IDC_HELP_BUTTON,
 };
 
 bool inDevelopmentFace(const HeadlessWindow& w) {

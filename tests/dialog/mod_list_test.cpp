@@ -82,21 +82,20 @@ TEST(ModList, ScanReturnsTheNumberListed) {
 }
 
 TEST(ModList, ImageFollowsIconClampedToTheImageList) {
+  const struct {
+    const char* name;
+    const char* icon;
+    int image;
+  } mods[] = {
+      {"vornakgame.ini", "5", 0}, {"mymod.ini", "0", 1}, {"big.ini", "40", 29},
+      {"last.ini", "29", 29},     {"neg.ini", "-2", 1},  {"mid.ini", "12abc", 12},
+  };
   GameFixture game;
-  game.writeMod("vornakgame.ini", "title=Vornak\nvdf=\nicon=5\n");
-  game.writeMod("mymod.ini", "title=Mine\nvdf=m\nicon=0\n");
-  game.writeMod("big.ini", "title=Big\nvdf=b\nicon=40\n");
-  game.writeMod("last.ini", "title=Last\nvdf=l\nicon=29\n");
-  game.writeMod("neg.ini", "title=Neg\nvdf=n\nicon=-2\n");
-  game.writeMod("mid.ini", "title=Mid\nvdf=n\nicon=12abc\n");
+  for (const auto& mod : mods)
+    game.writeMod(mod.name, std::string("title=T\nvdf=v\nicon=") + mod.icon + "\n");
   HeadlessWindow& w = game.open();
-  ASSERT_EQ(w.control(IDC_MODLIST).items.size(), 6u);
-  EXPECT_EQ(itemFor(w, "vornakgame.ini").image, 0);
-  EXPECT_EQ(itemFor(w, "mymod.ini").image, 1);
-  EXPECT_EQ(itemFor(w, "big.ini").image, 29);
-  EXPECT_EQ(itemFor(w, "last.ini").image, 29);
-  EXPECT_EQ(itemFor(w, "neg.ini").image, 1);
-  EXPECT_EQ(itemFor(w, "mid.ini").image, 12);
+  ASSERT_EQ(w.control(IDC_MODLIST).items.size(), std::size(mods));
+  for (const auto& mod : mods) EXPECT_EQ(itemFor(w, mod.name).image, mod.image) << mod.name;
 }
 
 TEST(ModList, ImageIsClampedToASmallerImageList) {

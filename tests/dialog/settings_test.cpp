@@ -71,13 +71,13 @@ TEST(Settings, ExitWritesEveryValueInOrderAndAStartWritesNothing) {
   writeTwoMods(game);
   HeadlessWindow& w = game.open();
   w.click(IDC_WINDOWED);
-  w.click(IDOK);
+  w.click(kIdOk);
   ASSERT_EQ(game.processes.starts.size(), 1u);
   EXPECT_THAT(game.settings.writes, IsEmpty());
   EXPECT_FALSE(w.ended());
   w.pressEscape();
   EXPECT_TRUE(w.ended());
-  EXPECT_EQ(w.result(), IDCANCEL);
+  EXPECT_EQ(w.result(), kIdCancel);
   EXPECT_THAT(game.settings.writes,
               ElementsAre("nomusic", "nosound", "windowed", "startapp", "modgame", "spylevel",
                           "physicalfirst", "parameters", Store::kCommit));
@@ -244,7 +244,7 @@ TEST(SettingsFile, FirstRunCreatesTheFileAndExitWritesTheExportForm) {
     EXPECT_EQ(run.window().control(IDC_WINDOWED).check, 0);
     run.window().click(IDC_WINDOWED);
     run.window().type(IDC_PARAMETERS, "-zlog:5");
-    run.window().click(IDOK);
+    run.window().click(kIdOk);
     EXPECT_EQ(readFile(file), "REGEDIT4\r\n\r\n[" + kKey + "]\r\n\r\n");
     run.window().pressEscape();
   }

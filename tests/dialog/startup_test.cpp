@@ -36,11 +36,11 @@ TEST(Startup, FirstRunShowsDefaultsAndTheFirstItemDescribed) {
   EXPECT_THAT(w.systemMenu(), ElementsAre(std::pair(0, std::string()),
                                           std::pair(0x10, std::string("&About VornakStarter..."))));
   EXPECT_EQ(w.icons().at(IconSize::big), IDR_MAINFRAME);
-  EXPECT_EQ(w.icons().at(IconSize::small), IDR_MAINFRAME);
+  EXPECT_EQ(w.icons().at(IconSize::little), IDR_MAINFRAME);
   EXPECT_EQ(w.control(IDC_SPYLEVEL).selection, 0);
   EXPECT_EQ(w.control(IDC_APPLICATION).selection, 0);
   EXPECT_EQ(w.control(IDC_SPYLEVEL).entries.size(), 5u);
-  EXPECT_EQ(w.control(IDOK).text, "Start Vornak");
+  EXPECT_EQ(w.control(kIdOk).text, "Start Vornak");
   EXPECT_EQ(w.control(IDC_MODLIST).iconSpacing.width, 200);
   EXPECT_EQ(w.control(IDC_MODLIST).iconSpacing.height, 24);
   ASSERT_EQ(w.control(IDC_MODLIST).items.size(), 1u);
@@ -48,7 +48,7 @@ TEST(Startup, FirstRunShowsDefaultsAndTheFirstItemDescribed) {
   EXPECT_EQ(w.control(IDC_DESCRIPTION).text,
             "title: Vornak\r\nversion: 1.0\r\n\r\nno description available");
   EXPECT_TRUE(w.control(IDC_ARCHIVELOG).visible);
-  EXPECT_FALSE(w.control(IDC_HELP).visible);
+  EXPECT_FALSE(w.control(IDC_HELP_BUTTON).visible);
 }
 
 TEST(Startup, StartedFromAnotherDirectoryFindsTheIniFilesBesideTheExecutable) {
@@ -67,7 +67,7 @@ TEST(Startup, SystemCommandsDifferingOnlyInTheLowFourBitsOpenTheAboutBox) {
   std::vector<std::string> aboutCaptions;
   game.host.modalScript = [&](HeadlessWindow& about) {
     aboutCaptions.push_back(about.caption());
-    about.click(IDOK);
+    about.click(kIdOk);
   };
   w.systemCommand(0x10);
   w.systemCommand(0x1F);
@@ -76,9 +76,9 @@ TEST(Startup, SystemCommandsDifferingOnlyInTheLowFourBitsOpenTheAboutBox) {
   EXPECT_THAT(game.host.modalRuns, ElementsAre(IDD_ABOUTBOX, IDD_ABOUTBOX));
   EXPECT_THAT(aboutCaptions, ElementsAre("About VornakStarter", "About VornakStarter"));
   EXPECT_FALSE(w.ended());
-  w.systemCommand(SC_CLOSE);
+  w.systemCommand(kScClose);
   EXPECT_TRUE(w.ended());
-  EXPECT_EQ(w.result(), IDCANCEL);
+  EXPECT_EQ(w.result(), kIdCancel);
 }
 
 TEST(Startup, NoSystemMenuEntryWhenTheStringIsEmptyOrThereIsNoMenu) {

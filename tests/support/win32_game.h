@@ -99,7 +99,7 @@ class Win32Game {
   // Enter and Escape as the dialog manager turns them into commands.
   void command(int id) { ::SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
   void systemCommand(unsigned id) { ::SendMessageA(hwnd(), WM_SYSCOMMAND, id, 0); }
-  // Delivers what the window system posted (closing comes back as a posted IDCANCEL).
+  // Delivers what the window system posted (closing comes back as a posted kIdCancel).
   void pump() {
     MSG message;
     while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -183,7 +183,7 @@ class Win32Game {
 
 // Runs `act` when a window with this caption shows up, from inside whatever
 // modal loop is running (an About box, a message box); the window is then
-// closed with IDOK.
+// closed with kIdOk.
 class WhenWindowAppears {
  public:
   WhenWindowAppears(std::string caption, std::function<void(HWND)> act) {
@@ -219,7 +219,7 @@ class WhenWindowAppears {
     state.act = nullptr;
     ++seen();
     act(found);
-    ::PostMessageA(found, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ::PostMessageA(found, WM_COMMAND, MAKEWPARAM(kIdOk, BN_CLICKED), 0);
   }
   UINT_PTR timer_;
 };

@@ -13,35 +13,30 @@ const char* const kMessageLevels[] = {
 
 }  // namespace
 
-std::string composeCommandLine(const std::string& fileName, std::int32_t windowed,
-                               std::int32_t noSound, std::int32_t noMusic,
-                               std::int32_t physicalFirst, std::int32_t convertAll,
-                               std::int32_t convertTextures, std::int32_t autoConvert,
-                               std::int32_t reparseScripts, std::int32_t spyLevel,
-                               const std::string& parameters) {
+std::string composeCommandLine(const std::string& fileName, const LaunchChoices& choices) {
   const struct {
-    std::int32_t member;
+    std::int32_t value;
     const char* piece;
   } flags[] = {
-      {windowed, " -zwindow"},
-      {noSound, " -znosound"},
-      {noMusic, " -znomusic"},
-      {physicalFirst, " -vdfs:physicalfirst"},
-      {convertAll, " -zconvertall"},
-      {convertTextures, " -ztexconvert"},
-      {autoConvert, " -zautoconvertdata"},
-      {reparseScripts, " -zreparse"},
+      {choices.windowed, " -zwindow"},
+      {choices.noSound, " -znosound"},
+      {choices.noMusic, " -znomusic"},
+      {choices.physicalFirst, " -vdfs:physicalfirst"},
+      {choices.convertAll, " -zconvertall"},
+      {choices.convertTextures, " -ztexconvert"},
+      {choices.autoConvert, " -zautoconvertdata"},
+      {choices.reparseScripts, " -zreparse"},
   };
 
   std::string line = " -game:" + fileName;
   for (const auto& flag : flags) {
-    if (flag.member != 0)
+    if (flag.value != 0)
       line += flag.piece;
   }
-  if (spyLevel >= 1 && spyLevel <= 4)
-    line += kMessageLevels[spyLevel];
+  if (choices.spyLevel >= 1 && choices.spyLevel <= 4)
+    line += kMessageLevels[choices.spyLevel];
   line += ' ';
-  line += parameters;
+  line += choices.parameters;
   return line;
 }
 

@@ -180,13 +180,15 @@ std::optional<std::filesystem::path> settingsFilePath(const char* xdgConfigHome,
   return config / kMaker / kFileName;
 }
 
-PosixSettingsStore::PosixSettingsStore()
-    : file_(settingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"))) {
-  if (!file_) {
-    if (auto home = passwordHome())
-      file_ = *home / ".config" / kMaker / kFileName;
-  }
+std::optional<std::filesystem::path> userSettingsFile() {
+  if (auto file = settingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")))
+    return file;
+  if (auto home = passwordHome())
+    return *home / ".config" / kMaker / kFileName;
+  return std::nullopt;
 }
+
+PosixSettingsStore::PosixSettingsStore() : file_(userSettingsFile()) {}
 
 PosixSettingsStore::PosixSettingsStore(std::filesystem::path file) : file_(std::move(file)) {}
 

@@ -18,11 +18,13 @@ namespace vs {
 // The file's place for these environment values; nullopt when neither gives an
 // absolute directory.
 std::optional<std::filesystem::path> settingsFilePath(const char* xdgConfigHome, const char* home);
+// The user's file: from XDG_CONFIG_HOME, else HOME/.config, else the user's
+// home directory in the password database; nullopt when none names one.
+std::optional<std::filesystem::path> userSettingsFile();
 
 class PosixSettingsStore : public SettingsStore {
  public:
-  // The file named by the environment (XDG_CONFIG_HOME, else HOME/.config,
-  // else the user's home directory from the password database).
+  // The user's file (userSettingsFile).
   PosixSettingsStore();
   explicit PosixSettingsStore(std::filesystem::path file);
 
@@ -33,8 +35,6 @@ class PosixSettingsStore : public SettingsStore {
   // Writes the values set since the last commit, if any differs from the
   // file, and removes what crashed saves left beside it.
   bool commit() override;
-
-  const std::optional<std::filesystem::path>& file() const { return file_; }
 
  private:
   // Which file on disk a parse came from: every save is a new file renamed into

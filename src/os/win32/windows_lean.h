@@ -1,6 +1,5 @@
 // <windows.h> for the OS services, without min/max macros and the rarely used
-// parts. The front end's ui/win32/win_api.h builds on it and also clears the
-// names that clash with our dialog layer.
+// parts. The front end's ui/win32/win_api.h builds on it.
 #pragma once
 
 #ifndef NOMINMAX

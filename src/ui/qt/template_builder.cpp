@@ -130,15 +130,11 @@ QWidget* QtWindow::makeControl(const ControlTemplate& c) {
     }
     case ControlKind::checkBox:
       return new QCheckBox(parent);
-    case ControlKind::pushLikeCheck: {
-      auto* button = new QPushButton(parent);
-      button->setCheckable(true);
-      button->setAutoDefault(false);
-      return button;
-    }
+    case ControlKind::pushLikeCheck:
     case ControlKind::pushButton:
     case ControlKind::defPushButton: {
       auto* button = new QPushButton(parent);
+      button->setCheckable(c.kind == ControlKind::pushLikeCheck);
       // Enter is the dialog's start command, never "press the focused button".
       button->setAutoDefault(false);
       button->setDefault(false);

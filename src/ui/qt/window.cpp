@@ -28,7 +28,7 @@ DialogWidget::DialogWidget(QtWindow& window, QWidget* parent)
 
 // Whatever asks QDialog to reject goes through the dialog's exit command.
 void DialogWidget::reject() {
-  window_.buttonClicked(IDCANCEL);
+  window_.buttonClicked(kIdCancel);
 }
 
 bool DialogWidget::eventFilter(QObject* watched, QEvent* event) {
@@ -43,12 +43,12 @@ bool DialogWidget::eventFilter(QObject* watched, QEvent* event) {
         if (button != nullptr && !button->isCheckable() && button->isEnabled()) {
           button->click();
         } else {
-          window_.buttonClicked(IDOK);
+          window_.buttonClicked(kIdOk);
         }
         return true;
       }
       if (key->key() == Qt::Key_Escape) {
-        window_.buttonClicked(IDCANCEL);
+        window_.buttonClicked(kIdCancel);
         return true;
       }
     }
@@ -130,31 +130,18 @@ void QtWindow::send(Message message, int controlId, MessageArgs args) {
     dialog_.OnMessage(message, controlId, args);
 }
 
-// A command goes to the message table first; OK and Cancel that it leaves
-// alone reach the dialog's OnOK and OnCancel.
 void QtWindow::buttonClicked(int id) {
-  if (ended_)
-    return;
-  MessageArgs args;
-  if (dialog_.OnMessage(Message::buttonClicked, id, args))
-    return;
-  if (id == IDOK)
-    dialog_.OnOK();
-  else if (id == IDCANCEL)
-    dialog_.OnCancel();
+  if (!ended_)
+    dialog_.routeCommand(id);
 }
 
 void QtWindow::systemCommand(unsigned commandId) {
-  if (ended_)
-    return;
-  MessageArgs args;
-  args.wParam = commandId;
-  if (!dialog_.OnMessage(Message::sysCommand, 0, args))
-    dialog_.DefaultSysCommand(commandId);
+  if (!ended_)
+    dialog_.routeSysCommand(commandId);
 }
 
 void QtWindow::closeRequested() {
-  systemCommand(SC_CLOSE);
+  systemCommand(kScClose);
 }
 
 void QtWindow::paintMinimised(QPainter& painter) {

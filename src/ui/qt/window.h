@@ -74,7 +74,7 @@ class QtWindow : public Controls {
 
   // --- from the widgets ---
   void send(Message message, int controlId, MessageArgs args = {});
-  void buttonClicked(int id);  // IDOK and IDCANCEL end in OnOK and OnCancel
+  void buttonClicked(int id);  // through the dialog's command routing
   void systemCommand(unsigned commandId);
   void paintMinimised(QPainter& painter);
   void closeRequested();  // the window's close button

@@ -1,7 +1,17 @@
-// The two drop-down lists.
+// Drop-down lists: entries from the template's initialisation data, a
+// selection of -1 for none.
+#include "ui/win32/host.h"
+#include "ui/win32/resources.h"
 #include "ui/win32/window.h"
 
 namespace vs {
+
+void Win32Window::initialiseComboBoxes() {
+  for (const ComboInitEntry& entry : loadDialogInit(host_.instance(), dialog_.templateId())) {
+    if (entry.message == kDialogInitAddString || entry.message == CB_ADDSTRING)
+      addComboEntry(entry.controlId, entry.text);
+  }
+}
 
 void Win32Window::addComboEntry(int id, const std::string& entry) {
   Quiet quiet(*this);

@@ -1,6 +1,5 @@
-// The Win32 API for our front end. Include this instead of <windows.h>: our
-// dialog layer has its own IDOK, IDCANCEL, SC_CLOSE and IDC_HELP, and an
-// IconSize::small that the system's macros would clobber.
+// The Win32 API for our front end: <windows.h> as the OS services take it,
+// and the common controls. Include this instead of <windows.h>.
 #pragma once
 
 // clang-format off
@@ -8,9 +7,3 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 // clang-format on
-
-#undef IDOK
-#undef IDCANCEL
-#undef SC_CLOSE
-#undef IDC_HELP
-#undef small

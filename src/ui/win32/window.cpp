@@ -76,21 +76,10 @@ INT_PTR Win32Window::command(WPARAM wParam, LPARAM lParam) {
   if (quiet_ > 0 && lParam != 0)
     return FALSE;
   MessageArgs args{wParam, lParam};
-  if (code == BN_CLICKED) {
-    if (dialog_.OnMessage(Message::buttonClicked, id, args))
-      return TRUE;
-    // What the table leaves alone goes the dialog's default way: Enter and the
-    // start button to OnOK, Escape, the exit button and closing to OnCancel.
-    if (id == IDOK) {
-      dialog_.OnOK();
-      return TRUE;
-    }
-    if (id == IDCANCEL) {
-      dialog_.OnCancel();
-      return TRUE;
-    }
-    return FALSE;
-  }
+  // Enter and Escape come as clicks on OK and Cancel, and so does closing the
+  // window through the dialog manager.
+  if (code == BN_CLICKED)
+    return dialog_.routeCommand(id, args) ? TRUE : FALSE;
   if (code == CBN_SELCHANGE)
     return dialog_.OnMessage(Message::comboSelChange, id, args) ? TRUE : FALSE;
   return FALSE;
@@ -141,12 +130,11 @@ void Win32Window::drawIcon(int iconId, int x, int y) {
     ::DrawIcon(dc, x, y, icon);
     ::ReleaseDC(window_, dc);
   }
-  lastDrawnIcon_ = DrawnIcon{iconId, x, y};
 }
 
 bool Win32Window::runDefaultSysCommand(unsigned commandId) {
   // The window manager's own handling: moving, minimising, and closing, which
-  // comes back as IDCANCEL through the dialog manager.
+  // comes back as Cancel through the dialog manager.
   ::DefWindowProcA(window_, WM_SYSCOMMAND, commandId, sysCommandPoint_);
   return true;
 }

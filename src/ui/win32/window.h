@@ -3,7 +3,6 @@
 // control interface over the real controls (SendDlgItemMessageA and friends).
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,11 +28,6 @@ class Win32Window : public Controls {
   HWND item(int id) const { return ::GetDlgItem(window_, id); }
   bool ended() const { return ended_; }
   int result() const { return result_; }
-  struct DrawnIcon {
-    int iconId = 0, x = 0, y = 0;
-  };
-  // The last icon drawn, for a caller checking the minimised face.
-  const std::optional<DrawnIcon>& lastDrawnIcon() const { return lastDrawnIcon_; }
 
   // --- Controls ---
   int checkState(int id) const override;
@@ -100,7 +94,6 @@ class Win32Window : public Controls {
   bool painting_ = false;
   HDC paintDc_ = nullptr;
   PAINTSTRUCT paintStruct_{};
-  std::optional<DrawnIcon> lastDrawnIcon_;
   std::vector<HIMAGELIST> imageLists_;
   BitmapPlaces bitmapPlaces_;  // made before the window, so it sees its controls made
   bool ended_ = false;

@@ -10,20 +10,12 @@
 namespace vs {
 namespace {
 
-struct Options {
-  std::int32_t windowed = 0, noSound = 0, noMusic = 0, physicalFirst = 0, convertAll = 0,
-               convertTextures = 0, autoConvert = 0, reparseScripts = 0, spyLevel = 0;
-  std::string parameters;
-};
-
-std::string compose(const Options& o, const std::string& fileName = "mymod.ini") {
-  return composeCommandLine(fileName, o.windowed, o.noSound, o.noMusic, o.physicalFirst,
-                            o.convertAll, o.convertTextures, o.autoConvert, o.reparseScripts,
-                            o.spyLevel, o.parameters);
+std::string compose(const LaunchChoices& o, const std::string& fileName = "mymod.ini") {
+  return composeCommandLine(fileName, o);
 }
 
 TEST(ComposeCommandLine, AllFlagsWithTheHighestLevelInTheSwitchOrder) {
-  Options o{1, 1, 1, 1, 1, 1, 1, 1, 4, "-extra"};
+  LaunchChoices o{1, 1, 1, 1, 1, 1, 1, 1, 4, "-extra"};
   EXPECT_EQ(compose(o),
             " -game:mymod.ini -zwindow -znosound -znomusic -vdfs:physicalfirst -zconvertall"
             " -ztexconvert -zautoconvertdata -zreparse -zlog:10,s -extra");
@@ -31,20 +23,20 @@ TEST(ComposeCommandLine, AllFlagsWithTheHighestLevelInTheSwitchOrder) {
 
 TEST(ComposeCommandLine, EachFlagAloneAddsOnlyItsOwnPiece) {
   const struct {
-    std::int32_t Options::*member;
+    std::int32_t LaunchChoices::*member;
     const char* piece;
   } flags[] = {
-      {&Options::windowed, " -zwindow"},
-      {&Options::noSound, " -znosound"},
-      {&Options::noMusic, " -znomusic"},
-      {&Options::physicalFirst, " -vdfs:physicalfirst"},
-      {&Options::convertAll, " -zconvertall"},
-      {&Options::convertTextures, " -ztexconvert"},
-      {&Options::autoConvert, " -zautoconvertdata"},
-      {&Options::reparseScripts, " -zreparse"},
+      {&LaunchChoices::windowed, " -zwindow"},
+      {&LaunchChoices::noSound, " -znosound"},
+      {&LaunchChoices::noMusic, " -znomusic"},
+      {&LaunchChoices::physicalFirst, " -vdfs:physicalfirst"},
+      {&LaunchChoices::convertAll, " -zconvertall"},
+      {&LaunchChoices::convertTextures, " -ztexconvert"},
+      {&LaunchChoices::autoConvert, " -zautoconvertdata"},
+      {&LaunchChoices::reparseScripts, " -zreparse"},
   };
   for (const auto& flag : flags) {
-    Options o;
+    LaunchChoices o;
     o.*flag.member = 1;
     EXPECT_EQ(compose(o), std::string(" -game:mymod.ini") + flag.piece + " ") << flag.piece;
     // Any non-zero value counts as on.
@@ -56,19 +48,19 @@ TEST(ComposeCommandLine, EachFlagAloneAddsOnlyItsOwnPiece) {
 TEST(ComposeCommandLine, MessageLevelsAreFourFiveEightTenAndNothingOutsideOneToFour) {
   const char* const expected[] = {"", " -zlog:4,s", " -zlog:5,s", " -zlog:8,s", " -zlog:10,s"};
   for (int level = 0; level <= 4; ++level) {
-    Options o;
+    LaunchChoices o;
     o.spyLevel = level;
     EXPECT_EQ(compose(o), std::string(" -game:mymod.ini") + expected[level] + " ") << level;
   }
   for (int level : {-1, 5, 100, -2147483647 - 1}) {
-    Options o;
+    LaunchChoices o;
     o.spyLevel = level;
     EXPECT_EQ(compose(o), " -game:mymod.ini ") << level;
   }
 }
 
 TEST(ComposeCommandLine, ParametersFollowOneBlankByteForByte) {
-  Options o;
+  LaunchChoices o;
   EXPECT_EQ(compose(o, "vornakgame.ini"), " -game:vornakgame.ini ");
   o.windowed = o.noMusic = 1;
   o.spyLevel = 2;

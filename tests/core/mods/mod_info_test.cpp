@@ -8,6 +8,25 @@
 namespace vs::test {
 namespace {
 
+// The record's fields but the file name, compared as one.
+struct Record {
+  std::string title = "?";
+  std::string description = "no description available";
+  std::string authors, version, webpage, vdf;
+  std::int32_t icon = 0;
+  bool valid = false;
+  bool operator==(const Record&) const = default;
+  friend void PrintTo(const Record& r, std::ostream* out) {
+    *out << "{title=" << r.title << " description=" << r.description << " authors=" << r.authors
+         << " version=" << r.version << " webpage=" << r.webpage << " vdf=" << r.vdf
+         << " icon=" << r.icon << " valid=" << r.valid << "}";
+  }
+};
+
+Record recordOf(const ModInfo& m) {
+  return {m.title, m.description, m.authors, m.version, m.webpage, m.vdf, m.icon, m.valid};
+}
+
 // Writes `content` as one file and reads it back as a record.
 class ModInfoFile : public ::testing::Test {
  protected:
@@ -24,14 +43,7 @@ class ModInfoFile : public ::testing::Test {
 
 TEST_F(ModInfoFile, ThreeLineFileGivesTheDocumentedRecord) {
   const ModInfo m = read("[info]\ntitle = My Mod \nvdf=mymod.mod\n");
-  EXPECT_EQ(m.title, "My Mod");
-  EXPECT_EQ(m.vdf, "mymod.mod");
-  EXPECT_EQ(m.description, "no description available");
-  EXPECT_EQ(m.authors, "");
-  EXPECT_EQ(m.version, "");
-  EXPECT_EQ(m.webpage, "");
-  EXPECT_EQ(m.icon, 0);
-  EXPECT_TRUE(m.valid);
+  EXPECT_EQ(recordOf(m), (Record{.title = "My Mod", .vdf = "mymod.mod", .valid = true}));
 }
 
 TEST_F(ModInfoFile, FileNameIsTheNameGivenNotAnythingInTheFile) {
@@ -70,14 +82,10 @@ TEST_F(ModInfoFile, HeaderCountsAnywhereInTheLineInAnyCase) {
 
 TEST_F(ModInfoFile, LinesBeforeTheHeaderAndTheHeaderLineItselfAreNotRead) {
   const ModInfo before = read("title=A\nvdf=x\n[info]\n");
-  EXPECT_FALSE(before.valid);
-  EXPECT_EQ(before.title, "?");
-  EXPECT_EQ(before.vdf, "");
+  EXPECT_EQ(recordOf(before), Record{});
 
   const ModInfo onHeader = read("[info] title=A\nvdf=x\n");
-  EXPECT_FALSE(onHeader.valid);  // only one key line counted
-  EXPECT_EQ(onHeader.title, "?");
-  EXPECT_EQ(onHeader.vdf, "x");
+  EXPECT_EQ(recordOf(onHeader), Record{.vdf = "x"});  // only one key line counted
 }
 
 TEST_F(ModInfoFile, NoEndOfSection) {
@@ -96,12 +104,9 @@ TEST_F(ModInfoFile, TrimsSpaceSemicolonCrAndLfButNotTab) {
       "version=\t1.0\t\r\n"
       "authors\t=Someone\r\n"
       "webpage= ;; ; \r\n");
-  EXPECT_EQ(m.title, "My Mod");
-  EXPECT_EQ(m.vdf, "a; b");
-  EXPECT_EQ(m.version, "\t1.0\t");
-  EXPECT_EQ(m.authors, "");  // "authors\t" is no key
-  EXPECT_EQ(m.webpage, "");
-  EXPECT_TRUE(m.valid);
+  // "authors\t" is no key.
+  EXPECT_EQ(recordOf(m),
+            (Record{.title = "My Mod", .version = "\t1.0\t", .vdf = "a; b", .valid = true}));
 }
 
 TEST_F(ModInfoFile, KeyNeedsAnEqualsSignAfterItsFirstCharacter) {
@@ -115,14 +120,9 @@ TEST_F(ModInfoFile, OnlyTheSevenWholeKeysAreRead) {
   const ModInfo m = read(
       "[info]\ntitlefoo=1\ntitle2=2\nvdfs=3\nicons=4\nauthor=5\nversion=v\n"
       "description=d\nauthors=a\nwebpage=w\nicon=7\n");
-  EXPECT_EQ(m.title, "?");
-  EXPECT_EQ(m.vdf, "");
-  EXPECT_EQ(m.version, "v");
-  EXPECT_EQ(m.description, "d");
-  EXPECT_EQ(m.authors, "a");
-  EXPECT_EQ(m.webpage, "w");
-  EXPECT_EQ(m.icon, 7);
-  EXPECT_FALSE(m.valid);
+  EXPECT_EQ(
+      recordOf(m),
+      (Record{.description = "d", .authors = "a", .version = "v", .webpage = "w", .icon = 7}));
 }
 
 TEST_F(ModInfoFile, LastOccurrenceWinsAndEmptyValuesReplaceDefaults) {
@@ -215,16 +215,14 @@ TEST_F(ModInfoFile, ShortReadsGiveTheSameRecordAsTheFile) {
   const std::string text = "[info]\ntitle=T\nauthors=" + std::string(3000, 'a') +
                            "\nicon=7\ndescription=" + std::string(900, 'd') + "\nvdf=last";
   const ModInfo whole = read(text);
+  ASSERT_EQ(whole.icon, 7);
+  ASSERT_EQ(whole.vdf, "last");
+  ASSERT_TRUE(whole.valid);
   for (const std::size_t step : {1u, 7u, 1000u, 1023u, 1024u}) {
     SCOPED_TRACE(step);
     TrickleSource source(text, step);
     const ModInfo m("x.ini", &source);
-    EXPECT_EQ(m.title, whole.title);
-    EXPECT_EQ(m.authors, whole.authors);
-    EXPECT_EQ(m.description, whole.description);
-    EXPECT_EQ(m.icon, 7);
-    EXPECT_EQ(m.vdf, "last");
-    EXPECT_TRUE(m.valid);
+    EXPECT_EQ(recordOf(m), recordOf(whole));
   }
 }
 
@@ -232,18 +230,10 @@ TEST_F(ModInfoFile, MissingFileGivesTheDefaultRecord) {
   const std::string name = (dir / "absent.ini").string();
   const ModInfo m(name);
   EXPECT_EQ(m.fileName, name);
-  EXPECT_EQ(m.title, "?");
-  EXPECT_EQ(m.description, "no description available");
-  EXPECT_EQ(m.authors, "");
-  EXPECT_EQ(m.version, "");
-  EXPECT_EQ(m.webpage, "");
-  EXPECT_EQ(m.vdf, "");
-  EXPECT_EQ(m.icon, 0);
-  EXPECT_FALSE(m.valid);
+  EXPECT_EQ(recordOf(m), Record{});
 
   const ModInfo unopened("absent.ini", static_cast<ByteSource*>(nullptr));
-  EXPECT_EQ(unopened.description, "no description available");
-  EXPECT_FALSE(unopened.valid);
+  EXPECT_EQ(recordOf(unopened), Record{});
 }
 
 }  // namespace

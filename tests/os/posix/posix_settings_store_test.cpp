@@ -53,16 +53,17 @@ TEST(PosixSettingsPath, XdgConfigHomeWhenAbsoluteElseHomeDotConfig) {
 
 TEST(PosixSettingsPath, DefaultStoreReadsTheEnvironment) {
   EnvironmentGuard environment;
-  environment.set("XDG_CONFIG_HOME", "/xdg/here");
-  environment.set("HOME", "/home/someone");
-  EXPECT_EQ(PosixSettingsStore().file(),
-            fs::path("/xdg/here/KARNOW-STUDIO Software GmbH/VornakStarter.reg"));
+  TempDir xdg, home;
+  environment.set("XDG_CONFIG_HOME", xdg.path().c_str());
+  environment.set("HOME", home.path().c_str());
+  ASSERT_TRUE(PosixSettingsStore().createOrOpenKey());
+  EXPECT_EQ(readFile(xdg / (kMakerDir + "/VornakStarter.reg")), kNewFile);
   environment.set("XDG_CONFIG_HOME", nullptr);
-  EXPECT_EQ(PosixSettingsStore().file(),
-            fs::path("/home/someone/.config/KARNOW-STUDIO Software GmbH/VornakStarter.reg"));
+  ASSERT_TRUE(PosixSettingsStore().createOrOpenKey());
+  EXPECT_EQ(readFile(home / (".config/" + kMakerDir + "/VornakStarter.reg")), kNewFile);
   // Without either, the password database still names a home.
   environment.set("HOME", nullptr);
-  const auto file = PosixSettingsStore().file();
+  const auto file = userSettingsFile();
   if (file) {
     EXPECT_EQ(file->filename(), "VornakStarter.reg");
   }

@@ -104,7 +104,7 @@ TEST_F(Win32ArchiveTest, TheStartButtonSwitchesArchivesAndStartsInTheRealDialog)
   game.open();
   game.clickItem(0);
   game.click(IDC_WINDOWED);
-  game.click(IDOK);
+  game.click(kIdOk);
   EXPECT_THAT(game.logLines(),
               ElementsAre("..\\data\\other.mod --> ..\\data\\modvdf\\other.mod",
                           "..\\data\\shores.mod <-- ..\\data\\modvdf\\shores.mod",
@@ -294,7 +294,7 @@ TEST_F(Win32RegistryTest, AnExitWritesTheEightValuesByteForByteAndTheNextRunRead
     game.click(IDC_CONVERTALL);
     game.type(IDC_PARAMETERS, "-fast 7");
     game.selectCombo(IDC_APPLICATION, 1);
-    game.command(IDCANCEL);
+    game.command(kIdCancel);
   }
   const auto four = [](std::uint8_t first) { return std::vector<std::uint8_t>{first, 0, 0, 0}; };
   EXPECT_EQ(read("windowed").data, four(1));
@@ -323,7 +323,7 @@ TEST_F(Win32RegistryTest, AnExitWritesTheEightValuesByteForByteAndTheNextRunRead
   EXPECT_EQ(game.checked(IDC_CONVERTALL), BST_UNCHECKED);
   EXPECT_EQ(game.text(IDC_PARAMETERS), "-fast 7");
   EXPECT_EQ(game.comboSelection(IDC_APPLICATION), 1);
-  EXPECT_EQ(game.text(IDOK), "Start Morlex");
+  EXPECT_EQ(game.text(kIdOk), "Start Morlex");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 namespace vs {
 
 HeadlessHost::HeadlessHost(const ResourceTable& table)
-    : modalScript([](HeadlessWindow& window) { window.click(IDOK); }),
+    : modalScript([](HeadlessWindow& window) { window.click(kIdOk); }),
       resources(table),
       // The widths of res/mod_images.bmp and res/banner.bmp.
       bitmapWidths{{IDB_MODIMAGES, 720}, {IDB_BANNER, 474}} {

@@ -49,17 +49,17 @@ int HeadlessWindow::listViewId() const {
 }
 
 void HeadlessWindow::click(int id) {
-  if (ended_)
-    throw std::logic_error("click on an ended dialog");
-  if (id == IDOK)
-    return dialog_.OnOK();
-  if (id == IDCANCEL)
-    return dialog_.OnCancel();
   HeadlessControl& c = control(id);
   if (c.kind == ControlKind::checkBox || c.kind == ControlKind::pushLikeCheck) {
     c.check = c.check == 0 ? 1 : 0;
   }
-  send(Message::buttonClicked, id);
+  command(id);
+}
+
+void HeadlessWindow::command(int id) {
+  if (ended_)
+    throw std::logic_error("command to an ended dialog");
+  dialog_.routeCommand(id);
 }
 
 void HeadlessWindow::clickItem(int index) {
@@ -88,19 +88,15 @@ void HeadlessWindow::type(int id, const std::string& text) {
 }
 
 void HeadlessWindow::pressEnter() {
-  click(IDOK);
+  command(kIdOk);
 }
 
 void HeadlessWindow::pressEscape() {
-  click(IDCANCEL);
+  command(kIdCancel);
 }
 
-void HeadlessWindow::systemCommand(int commandId) {
-  MessageArgs args;
-  args.wParam = static_cast<unsigned>(commandId);
-  if (!dialog_.OnMessage(Message::sysCommand, 0, args)) {
-    dialog_.DefaultSysCommand(static_cast<unsigned>(commandId));
-  }
+void HeadlessWindow::systemCommand(unsigned commandId) {
+  dialog_.routeSysCommand(commandId);
 }
 
 void HeadlessWindow::paint() {

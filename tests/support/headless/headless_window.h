@@ -55,14 +55,14 @@ class HeadlessWindow : public Controls {
   HeadlessWindow(HeadlessHost& host, Dialog& dialog, const DialogTemplate& tmpl);
 
   // --- what a user does ---
-  void click(int id);               // buttons and check boxes (IDOK, IDCANCEL included)
+  void click(int id);               // buttons and check boxes of the template
   void clickItem(int index);        // a click on a list item (-1: empty area)
   void doubleClickItem(int index);  // selects, then NM_DBLCLK
   void selectCombo(int id, int index);
   void type(int id, const std::string& text);
   void pressEnter();   // the start command
   void pressEscape();  // the exit command
-  void systemCommand(int commandId);
+  void systemCommand(unsigned commandId);
   void minimise(bool minimised) { minimised_ = minimised; }
   void paint();
 
@@ -119,6 +119,7 @@ class HeadlessWindow : public Controls {
 
  private:
   void send(Message message, int controlId, MessageArgs args = {});
+  void command(int id);  // a click, or a key that stands for one
   int listViewId() const;
 
   HeadlessHost& host_;

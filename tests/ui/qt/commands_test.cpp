@@ -38,16 +38,16 @@ TEST(QtCommands, EnterStartsFromAnywhereAndLeavesTheDialogOpen) {
 TEST(QtCommands, EnterPressesAFocusedPushButton) {
   QtGame qt;
   QtWindow& w = qt.open();
-  pressKey(w.control(IDCANCEL), Qt::Key_Return);
+  pressKey(w.control(kIdCancel), Qt::Key_Return);
   EXPECT_TRUE(qt.game.processes.starts.empty());
   EXPECT_TRUE(w.ended());
-  EXPECT_EQ(w.result(), IDCANCEL);
+  EXPECT_EQ(w.result(), kIdCancel);
 }
 
 TEST(QtCommands, TheStartButtonIsNoDefaultButton) {
   QtGame qt;
   QtWindow& w = qt.open();
-  for (int id : {int{IDOK}, int{IDCANCEL}, int{IDC_HELP}, int{IDC_DEVELOPMENT}}) {
+  for (int id : {int{kIdOk}, int{kIdCancel}, int{IDC_HELP_BUTTON}, int{IDC_DEVELOPMENT}}) {
     auto* button = w.controlAs<QPushButton>(id);
     ASSERT_NE(button, nullptr);
     EXPECT_FALSE(button->autoDefault()) << id;
@@ -75,7 +75,7 @@ TEST(QtCommands, EscapeEndsThroughOnCancelAndSavesTheChoices) {
   QtWindow& w = qt.open();
   pressKey(qt.list().viewport()->parentWidget(), Qt::Key_Escape);
   EXPECT_TRUE(w.ended());
-  EXPECT_EQ(w.result(), IDCANCEL);
+  EXPECT_EQ(w.result(), kIdCancel);
   EXPECT_FALSE(qt.game.settings.writes.empty());
   EXPECT_FALSE(w.widget().isVisible());
 }
@@ -86,7 +86,7 @@ TEST(QtCommands, CloseButtonAndRejectGoThroughTheDialogToo) {
     QtWindow& w = qt.open();
     EXPECT_TRUE(w.widget().close());
     EXPECT_TRUE(w.ended());
-    EXPECT_EQ(w.result(), IDCANCEL);
+    EXPECT_EQ(w.result(), kIdCancel);
     EXPECT_FALSE(qt.game.settings.writes.empty());
   }
   {
@@ -190,7 +190,7 @@ TEST(QtHelp, TheHelpBoxHasTheExactTitleTextAndOnlyOK) {
     ownedByMain = box->parentWidget() == &w.widget();
     box->button(QMessageBox::Ok)->click();
   });
-  w.controlAs<QPushButton>(IDC_HELP)->click();
+  w.controlAs<QPushButton>(IDC_HELP_BUTTON)->click();
 
   EXPECT_EQ(boxes, 1);
   EXPECT_EQ(title, QString::fromUtf8("Help about \"actions\""));

@@ -54,15 +54,15 @@ TEST(QtLayout, ControlsFollowTheTemplateInPlaceAndTabOrder) {
   QWidget* at = w.control(IDC_MODLIST);
   for (int step = 0; step < 200 && reached.size() < 8; ++step, at = at->nextInFocusChain()) {
     for (int id :
-         {int{IDC_MODLIST}, int{IDC_NOMUSIC}, int{IDC_NOSOUND}, int{IDC_WINDOWED}, int{IDOK},
-          int{IDCANCEL}, int{IDC_DESCRIPTION}, int{IDC_PARAMETERS}, int{IDC_DEVELOPMENT}}) {
+         {int{IDC_MODLIST}, int{IDC_NOMUSIC}, int{IDC_NOSOUND}, int{IDC_WINDOWED}, int{kIdOk},
+          int{kIdCancel}, int{IDC_DESCRIPTION}, int{IDC_PARAMETERS}, int{IDC_DEVELOPMENT}}) {
       if (at == w.control(id) && std::find(reached.begin(), reached.end(), at) == reached.end())
         reached.push_back(at);
     }
   }
   const std::vector<QWidget*> expected{
       w.control(IDC_MODLIST),     w.control(IDC_NOMUSIC),   w.control(IDC_NOSOUND),
-      w.control(IDC_WINDOWED),    w.control(IDOK),          w.control(IDCANCEL),
+      w.control(IDC_WINDOWED),    w.control(kIdOk),          w.control(kIdCancel),
       w.control(IDC_DESCRIPTION), w.control(IDC_PARAMETERS)};
   EXPECT_EQ(reached, expected);
   EXPECT_EQ(w.control(IDC_BANNER)->focusPolicy(), Qt::NoFocus);

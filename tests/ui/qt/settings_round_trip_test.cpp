@@ -66,7 +66,7 @@ TEST(QtSettings, ChoicesMadeOnTheWidgetsComeBackInTheNextRun) {
   EXPECT_EQ(again.dialog().parameters, "-nomenu \xC3\xA9");
   EXPECT_EQ(again.dialog().selectedItem, chosenRow);
   EXPECT_EQ(w.controlAs<QComboBox>(IDC_APPLICATION)->currentIndex(), 1);
-  EXPECT_EQ(w.controlAs<QAbstractButton>(IDOK)->text().toStdString(), "Start Morlex");
+  EXPECT_EQ(w.controlAs<QAbstractButton>(kIdOk)->text().toStdString(), "Start Morlex");
   QListWidget& list = *w.controlAs<QListWidget>(IDC_MODLIST);
   EXPECT_TRUE(list.item(chosenRow)->isSelected());
 }

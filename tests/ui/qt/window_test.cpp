@@ -113,7 +113,7 @@ const int kDevelopmentControls[] = {
     IDC_ACTIONS,           IDC_CONVERTALL, IDC_CONVERTTEXTURES,
     IDC_PHYSICALFIRST,     IDC_REPARSE,    IDC_AUTOCONVERT,
     IDC_SPYLEVEL_LABEL,    IDC_SPYLEVEL,   IDC_APPLICATION,
-    IDC_APPLICATION_LABEL, IDC_HELP,
+    IDC_APPLICATION_LABEL, IDC_HELP_BUTTON,
 };
 
 void expectFace(QtWindow& w, bool development) {
@@ -145,7 +145,7 @@ TEST(QtFaces, MODDevelopmentSwitchesTheBottomBandAndBack) {
 TEST(QtFaces, StartCaptionFollowsTheApplicationChosenByTheUser) {
   QtGame qt;
   QtWindow& w = qt.open();
-  auto* start = w.controlAs<QPushButton>(IDOK);
+  auto* start = w.controlAs<QPushButton>(kIdOk);
   auto* combo = w.controlAs<QComboBox>(IDC_APPLICATION);
   EXPECT_EQ(start->text(), "Start Vornak");
   ASSERT_EQ(combo->count(), 2);
@@ -162,7 +162,7 @@ TEST(QtFaces, AStoredApplicationOutsideTheListLeavesTheTemplateCaption) {
   QtGame qt;
   qt.game.settings.values["startapp"] = {MemorySettingsStore::kBinary, {2, 0, 0, 0}};
   QtWindow& w = qt.open();
-  EXPECT_EQ(w.controlAs<QPushButton>(IDOK)->text(), "[Start]");
+  EXPECT_EQ(w.controlAs<QPushButton>(kIdOk)->text(), "[Start]");
   EXPECT_EQ(w.controlAs<QComboBox>(IDC_APPLICATION)->currentIndex(), -1);
 }
 
@@ -178,7 +178,7 @@ TEST(QtControls, SettingControlsFromCodeFiresNoHandler) {
   w.setItemSelectedFocused(IDC_MODLIST, 1);
   w.setText(IDC_PARAMETERS, "-x");
 
-  EXPECT_EQ(w.controlAs<QPushButton>(IDOK)->text(), "Start Vornak");
+  EXPECT_EQ(w.controlAs<QPushButton>(kIdOk)->text(), "Start Vornak");
   expectFace(w, false);
   EXPECT_EQ(shownDescription(w), description);
   EXPECT_EQ(qt.dialog().selectedItem, 0);

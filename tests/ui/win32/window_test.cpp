@@ -62,7 +62,7 @@ TEST_F(Win32DialogTest, StartsWithCaptionMenuIconsAndTheDefaults) {
   EXPECT_THAT(game.comboEntries(IDC_APPLICATION), ElementsAre("Vornak", "Morlex"));
   EXPECT_EQ(game.comboSelection(IDC_SPYLEVEL), 0);
   EXPECT_EQ(game.comboSelection(IDC_APPLICATION), 0);
-  EXPECT_EQ(game.text(IDOK), "Start Vornak");
+  EXPECT_EQ(game.text(kIdOk), "Start Vornak");
   EXPECT_EQ(game.text(IDC_PARAMETERS), "");
   for (int id : {IDC_NOMUSIC, IDC_NOSOUND, IDC_WINDOWED, IDC_DEVELOPMENT})
     EXPECT_EQ(game.checked(id), BST_UNCHECKED) << id;
@@ -81,12 +81,12 @@ TEST_F(Win32DialogTest, CheckBoxesShowTheirWholeTextAndOverlapNothing) {
   game.open();
   const int boxes[] = {IDC_NOMUSIC,     IDC_NOSOUND,    IDC_WINDOWED,       IDC_REPARSE,
                        IDC_AUTOCONVERT, IDC_CONVERTALL, IDC_CONVERTTEXTURES};
-  const int others[] = {IDC_MODLIST,       IDOK,
-                        IDCANCEL,          IDC_DESCRIPTION,
+  const int others[] = {IDC_MODLIST,       kIdOk,
+                        kIdCancel,         IDC_DESCRIPTION,
                         IDC_PARAMETERS,    IDC_DEVELOPMENT,
                         IDC_PHYSICALFIRST, IDC_SPYLEVEL_LABEL,
                         IDC_SPYLEVEL,      IDC_APPLICATION_LABEL,
-                        IDC_APPLICATION,   IDC_HELP};
+                        IDC_APPLICATION,   IDC_HELP_BUTTON};
   RECT client;
   ::GetClientRect(game.hwnd(), &client);
   for (const int id : boxes) {
@@ -156,7 +156,7 @@ TEST_F(Win32DialogTest, TheDevelopmentButtonSwitchesBetweenTheTwoFaces) {
   const int developmentControls[] = {IDC_ACTIONS,           IDC_CONVERTALL, IDC_CONVERTTEXTURES,
                                      IDC_PHYSICALFIRST,     IDC_REPARSE,    IDC_AUTOCONVERT,
                                      IDC_SPYLEVEL_LABEL,    IDC_SPYLEVEL,   IDC_APPLICATION,
-                                     IDC_APPLICATION_LABEL, IDC_HELP};
+                                     IDC_APPLICATION_LABEL, IDC_HELP_BUTTON};
   EXPECT_TRUE(game.visible(IDC_ARCHIVELOG));
   for (int id : developmentControls) EXPECT_FALSE(game.visible(id)) << id;
 
@@ -167,21 +167,21 @@ TEST_F(Win32DialogTest, TheDevelopmentButtonSwitchesBetweenTheTwoFaces) {
 
   game.click(IDC_DEVELOPMENT);
   EXPECT_TRUE(game.visible(IDC_ARCHIVELOG));
-  EXPECT_FALSE(game.visible(IDC_HELP));
+  EXPECT_FALSE(game.visible(IDC_HELP_BUTTON));
 }
 
 TEST_F(Win32DialogTest, TheApplicationChoiceSetsTheStartCaptionOnlyWhenTheUserMakesIt) {
   game.open();
   game.selectCombo(IDC_APPLICATION, 1);
-  EXPECT_EQ(game.text(IDOK), "Start Morlex");
+  EXPECT_EQ(game.text(kIdOk), "Start Morlex");
   game.selectCombo(IDC_APPLICATION, 0);
-  EXPECT_EQ(game.text(IDOK), "Start Vornak");
+  EXPECT_EQ(game.text(kIdOk), "Start Vornak");
 
   // A selection made from code sends no CBN_SELCHANGE: the caption stays.
   game.dialog().startApp = 1;
   game.dialog().UpdateData(false);
   EXPECT_EQ(game.comboSelection(IDC_APPLICATION), 1);
-  EXPECT_EQ(game.text(IDOK), "Start Vornak");
+  EXPECT_EQ(game.text(kIdOk), "Start Vornak");
 }
 
 TEST_F(Win32DialogTest, SystemCommandSixteenShowsTheAboutBoxOverTheDialog) {
@@ -215,7 +215,7 @@ TEST_F(Win32DialogTest, TheHelpButtonShowsOneMessageBox) {
   std::vector<std::string> texts;
   WhenWindowAppears help("Help about \"actions\"", [&](HWND box) { texts = staticTexts(box); });
   const int before = WhenWindowAppears::seen();
-  game.click(IDC_HELP);
+  game.click(IDC_HELP_BUTTON);
   EXPECT_EQ(WhenWindowAppears::seen(), before + 1);
   ASSERT_FALSE(texts.empty());
   EXPECT_NE(texts.back().find("convert"), std::string::npos) << texts.back();
@@ -224,43 +224,81 @@ TEST_F(Win32DialogTest, TheHelpButtonShowsOneMessageBox) {
 TEST_F(Win32DialogTest, TheCloseCommandSavesAndEndsWithCancel) {
   game.open();
   game.click(IDC_WINDOWED);
-  game.systemCommand(SC_CLOSE);
+  game.systemCommand(kScClose);
   game.pump();
   EXPECT_TRUE(game.window().ended());
-  EXPECT_EQ(game.window().result(), IDCANCEL);
+  EXPECT_EQ(game.window().result(), kIdCancel);
   EXPECT_EQ(game.memoryStore.values.at("windowed").data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
 }
 
 TEST_F(Win32DialogTest, EnterStartsAndEscapeExits) {
   game.open();
   game.clickItem(0);
-  game.command(IDOK);
+  game.command(kIdOk);
   ASSERT_EQ(game.processes.starts.size(), 1u);
   EXPECT_EQ(game.processes.starts[0].program, "vornakmod.exe");
   EXPECT_FALSE(game.window().ended());
-  game.command(IDCANCEL);
+  game.command(kIdCancel);
   EXPECT_TRUE(game.window().ended());
   EXPECT_EQ(game.memoryStore.writes.size(), 9u);  // eight values, one commit
 }
 
-TEST_F(Win32DialogTest, MinimisedItPaintsItsIconCentred) {
-  game.open();
-  ::SendMessageA(game.hwnd(), WM_PAINT, 0, 0);
-  EXPECT_FALSE(game.window().lastDrawnIcon());
+// The pixels the icon covers where it is drawn at `at` in a window of `size`:
+// drawn over black and over white, a covered pixel is the same in both.
+std::vector<std::pair<POINT, COLORREF>> iconPixels(HICON icon, Size size, Size at) {
+  HDC screen = ::GetDC(nullptr);
+  HDC dc = ::CreateCompatibleDC(screen);
+  std::vector<std::pair<POINT, COLORREF>> covered;
+  std::vector<COLORREF> overBlack;
+  for (int brush : {BLACK_BRUSH, WHITE_BRUSH}) {
+    HBITMAP canvas = ::CreateCompatibleBitmap(screen, size.width, size.height);
+    HGDIOBJ before = ::SelectObject(dc, canvas);
+    RECT all{0, 0, size.width, size.height};
+    ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(brush)));
+    ::DrawIcon(dc, at.width, at.height, icon);
+    for (int y = 0; y < size.height; ++y) {
+      for (int x = 0; x < size.width; ++x) {
+        const COLORREF pixel = ::GetPixel(dc, x, y);
+        if (brush == BLACK_BRUSH)
+          overBlack.push_back(pixel);
+        else if (overBlack[static_cast<std::size_t>(y * size.width + x)] == pixel)
+          covered.push_back({POINT{x, y}, pixel});
+      }
+    }
+    ::SelectObject(dc, before);
+    ::DeleteObject(canvas);
+  }
+  ::DeleteDC(dc);
+  ::ReleaseDC(nullptr, screen);
+  return covered;
+}
 
-  ::ShowWindow(game.hwnd(), SW_MINIMIZE);
-  ASSERT_TRUE(::IsIconic(game.hwnd()));
+// How many of the icon's pixels the window does not show centred in it.
+int iconPixelsMissing(Win32Game& game) {
   ::InvalidateRect(game.hwnd(), nullptr, TRUE);
-  ::SendMessageA(game.hwnd(), WM_PAINT, 0, 0);
-  ASSERT_TRUE(game.window().lastDrawnIcon());
+  ::UpdateWindow(game.hwnd());
   RECT client{};
   ::GetClientRect(game.hwnd(), &client);
+  const Size size{client.right, client.bottom};
   const Size at =
-      centredIconPosition({client.right, client.bottom},
-                          {::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON)});
-  EXPECT_EQ(game.window().lastDrawnIcon()->iconId, IDR_MAINFRAME);
-  EXPECT_EQ(game.window().lastDrawnIcon()->x, at.width);
-  EXPECT_EQ(game.window().lastDrawnIcon()->y, at.height);
+      centredIconPosition(size, {::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON)});
+  const auto expected = iconPixels(loadResourceIcon(game.host.instance(), IDR_MAINFRAME), size, at);
+  HDC dc = ::GetDC(game.hwnd());
+  int missing = expected.empty() ? -1 : 0;
+  for (const auto& [point, colour] : expected) {
+    if (::GetPixel(dc, point.x, point.y) != colour)
+      ++missing;
+  }
+  ::ReleaseDC(game.hwnd(), dc);
+  return missing;
+}
+
+TEST_F(Win32DialogTest, MinimisedItPaintsItsIconCentred) {
+  game.open();
+  EXPECT_GT(iconPixelsMissing(game), 0);
+  ::ShowWindow(game.hwnd(), SW_MINIMIZE);
+  ASSERT_TRUE(::IsIconic(game.hwnd()));
+  EXPECT_EQ(iconPixelsMissing(game), 0);
 }
 
 // A colour whose red and blue differ: read in the wrong byte order, the mask
