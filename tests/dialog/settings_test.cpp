@@ -239,7 +239,6 @@ TEST(SettingsFile, FirstRunCreatesTheFileAndExitWritesTheExportForm) {
   const auto file = config / "KARNOW-STUDIO Software GmbH/VornakStarter.reg";
   {
     FileRun run(config.path());
-    EXPECT_EQ(run.store->file(), file);
     EXPECT_EQ(readFile(file), "REGEDIT4\r\n\r\n[" + kKey + "]\r\n\r\n");
     EXPECT_EQ(run.window().control(IDC_WINDOWED).check, 0);
     run.window().click(IDC_WINDOWED);
