@@ -1,10 +1,9 @@
 // StarterDialog: from the start command to a running program.
-#include "dialog/starter_dialog.h"
-
 #include "core/launch/command_line.h"
 #include "core/launch/program_files.h"
 #include "core/launch/spawn_error_text.h"
 #include "core/mods/mod_info.h"
+#include "dialog/starter_dialog.h"
 
 namespace vs {
 

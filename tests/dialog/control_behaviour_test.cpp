@@ -8,10 +8,9 @@ namespace {
 
 // The band's development controls, in the order the dialog treats them.
 const int kDevelopmentControls[] = {
-    IDC_ACTIONS,           IDC_CONVERTALL, IDC_CONVERTTEXTURES,
-    IDC_PHYSICALFIRST,     IDC_REPARSE,    IDC_AUTOCONVERT,
-    IDC_SPYLEVEL_LABEL,    IDC_SPYLEVEL,   IDC_APPLICATION,
-    IDC_APPLICATION_LABEL, IDC_HELP_BUTTON,
+    IDC_ACTIONS,     IDC_CONVERTALL,        IDC_CONVERTTEXTURES, IDC_PHYSICALFIRST,
+    IDC_REPARSE,     IDC_AUTOCONVERT,       IDC_SPYLEVEL_LABEL,  IDC_SPYLEVEL,
+    IDC_APPLICATION, IDC_APPLICATION_LABEL, IDC_HELP_BUTTON,
 };
 
 class ControlBehaviour : public ::testing::Test {

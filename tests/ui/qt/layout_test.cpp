@@ -60,10 +60,10 @@ TEST(QtLayout, ControlsFollowTheTemplateInPlaceAndTabOrder) {
         reached.push_back(at);
     }
   }
-  const std::vector<QWidget*> expected{
-      w.control(IDC_MODLIST),     w.control(IDC_NOMUSIC),   w.control(IDC_NOSOUND),
-      w.control(IDC_WINDOWED),    w.control(kIdOk),          w.control(kIdCancel),
-      w.control(IDC_DESCRIPTION), w.control(IDC_PARAMETERS)};
+  const std::vector<QWidget*> expected{w.control(IDC_MODLIST),     w.control(IDC_NOMUSIC),
+                                       w.control(IDC_NOSOUND),     w.control(IDC_WINDOWED),
+                                       w.control(kIdOk),           w.control(kIdCancel),
+                                       w.control(IDC_DESCRIPTION), w.control(IDC_PARAMETERS)};
   EXPECT_EQ(reached, expected);
   EXPECT_EQ(w.control(IDC_BANNER)->focusPolicy(), Qt::NoFocus);
   EXPECT_EQ(QApplication::focusWidget() == nullptr || QApplication::focusWidget() == &qt.list(),
