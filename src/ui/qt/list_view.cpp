@@ -1,7 +1,6 @@
 // modList: a small-icon list in insertion order with single selection.
 #include <QAbstractItemDelegate>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QStyleOptionViewItem>
 #include <algorithm>
 
