@@ -11,6 +11,12 @@ double sourceCentre(int i, int from, int to) {
   return (i + 0.5) * from / to - 0.5;
 }
 
+// An axis enlarged by a whole factor takes whole source pixels, so pixel art
+// stays crisp at 200%; any other factor blends.
+bool wholeEnlargement(int from, int to) {
+  return from > 0 && to >= from && to % from == 0;
+}
+
 std::uint32_t channel(std::uint32_t rgb, int shift) {
   return (rgb >> shift) & 0xFF;
 }
@@ -23,19 +29,25 @@ Image scaleImage(const Image& source, int width, int height, std::optional<std::
   Image result{width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
   if (source.width <= 0 || source.height <= 0)
     return result;
+  const bool wholeX = wholeEnlargement(source.width, width);
+  const bool wholeY = wholeEnlargement(source.height, height);
   for (int y = 0; y < height; ++y) {
-    const double sy = std::clamp(sourceCentre(y, source.height, height), 0.0, source.height - 1.0);
+    const int nearestY =
+        std::clamp(static_cast<int>((y + 0.5) * source.height / height), 0, source.height - 1);
+    const double sy =
+        wholeY ? nearestY
+               : std::clamp(sourceCentre(y, source.height, height), 0.0, source.height - 1.0);
     const int y0 = static_cast<int>(sy), y1 = std::min(y0 + 1, source.height - 1);
     const double fy = sy - y0;
     for (int x = 0; x < width; ++x) {
-      const double sx = std::clamp(sourceCentre(x, source.width, width), 0.0, source.width - 1.0);
+      const int nearestX =
+          std::clamp(static_cast<int>((x + 0.5) * source.width / width), 0, source.width - 1);
+      const double sx =
+          wholeX ? nearestX
+                 : std::clamp(sourceCentre(x, source.width, width), 0.0, source.width - 1.0);
       const int x0 = static_cast<int>(sx), x1 = std::min(x0 + 1, source.width - 1);
       const double fx = sx - x0;
       std::uint32_t& out = result.pixels[static_cast<std::size_t>(y) * width + x];
-      const int nearestX =
-          std::clamp(static_cast<int>((x + 0.5) * source.width / width), 0, source.width - 1);
-      const int nearestY =
-          std::clamp(static_cast<int>((y + 0.5) * source.height / height), 0, source.height - 1);
       if (mask && source.at(nearestX, nearestY) == *mask) {
         out = *mask;
         continue;

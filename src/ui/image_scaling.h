@@ -1,5 +1,6 @@
-// Smooth (bilinear) scaling of the program's bitmaps to the size of their
-// places, for front ends on screens of another scale than the artwork's.
+// Scaling of the program's bitmaps to the size of their places, for front ends
+// on screens of another scale than the artwork's: by whole pixels along an
+// axis enlarged by a whole factor (2x at 200%), smooth (bilinear) otherwise.
 #pragma once
 
 #include <cstdint>

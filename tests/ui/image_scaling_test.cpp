@@ -16,13 +16,29 @@ TEST(ImageScaling, TheSameSizeIsTheSourceAndAFlatColourStaysFlat) {
   for (const std::uint32_t pixel : scaleImage(flat, 5, 3).pixels) EXPECT_EQ(pixel, 0x336699u);
 }
 
-TEST(ImageScaling, ScalingUpBlendsNeighbours) {
+TEST(ImageScaling, AFractionalFactorBlendsNeighbours) {
   const Image edge{2, 1, {0x000000, 0xC8C8C8}};
-  const Image scaled = scaleImage(edge, 4, 1);
-  EXPECT_EQ(scaled.pixels.front(), 0x000000u);
-  EXPECT_EQ(scaled.pixels.back(), 0xC8C8C8u);
-  EXPECT_EQ(scaled.pixels[1], 0x323232u);  // a quarter of the way
-  EXPECT_EQ(scaled.pixels[2], 0x969696u);
+  const std::vector<std::uint32_t> halfway{0x000000, 0x646464, 0xC8C8C8};
+  EXPECT_EQ(scaleImage(edge, 3, 1).pixels, halfway);  // 150%
+}
+
+// Each axis enlarged by a whole factor repeats whole pixels; the other blends.
+TEST(ImageScaling, AWholeFactorEnlargesByWholePixels) {
+  constexpr std::uint32_t a = 0x000000, b = 0x0000C8, c = 0xC80000, d = 0x00C800;
+  const Image source{2, 2, {a, b, c, d}};
+  const struct {
+    int width, height;
+    std::vector<std::uint32_t> pixels;
+  } cases[] = {
+      {4, 4, {a, a, b, b, a, a, b, b, c, c, d, d, c, c, d, d}},
+      {6, 2, {a, a, a, b, b, b, c, c, c, d, d, d}},
+      {4, 3, {a, a, b, b, 0x640000, 0x640000, 0x006464, 0x006464, c, c, d, d}},
+  };
+  for (const auto& expected : cases) {
+    SCOPED_TRACE(std::to_string(expected.width) + "x" + std::to_string(expected.height));
+    EXPECT_EQ(scaleImage(source, expected.width, expected.height).pixels, expected.pixels);
+    EXPECT_EQ(scaleImage(source, expected.width, expected.height, kWhite).pixels, expected.pixels);
+  }
 }
 
 // The mask keeps its shape, no image pixel becomes transparent and none is

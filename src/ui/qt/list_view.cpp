@@ -1,5 +1,8 @@
 // modList: a small-icon list in insertion order with single selection.
+#include <QAbstractItemDelegate>
 #include <QMouseEvent>
+#include <QStyleOptionViewItem>
+#include <algorithm>
 
 #include "ui/qt/widgets.h"
 #include "ui/qt/window.h"
@@ -55,12 +58,22 @@ void ModListWidget::setSpacing(QSize spacing) {
   applyGrid();
 }
 
-// Rows as high as the spacing asks; a column wider than the list would only
-// add a horizontal scroll bar, so the width is capped at the list's own.
+void ModListWidget::fitRow(int row) {
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  widestRow_ =
+      std::max(widestRow_, itemDelegate()->sizeHint(option, model()->index(row, 0)).width());
+  applyGrid();
+}
+
+// Rows as high as the spacing asks. The grid cuts a text to its cell, so the
+// column is as wide as the widest row; beyond that, a spacing wider than the
+// list would only add a horizontal scroll bar, so it is capped at the list's.
 void ModListWidget::applyGrid() {
   if (spacing_.width() <= 0 || spacing_.height() <= 0)
     return;
-  setGridSize(QSize(std::min(spacing_.width(), viewport()->width()), spacing_.height()));
+  const int width = std::max(std::min(spacing_.width(), viewport()->width()), widestRow_);
+  setGridSize(QSize(width, spacing_.height()));
 }
 
 void ModListWidget::resizeEvent(QResizeEvent* event) {
@@ -99,6 +112,7 @@ int QtWindow::insertItem(int id, int index, const std::string& text, int image) 
   const QSignalBlocker blocker(list);
   list->insertItem(index, item);
   item->setIcon(iconFor(imageLists_, listImages_, id, image));
+  list->fitRow(index);
   return index;
 }
 

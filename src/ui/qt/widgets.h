@@ -37,13 +37,15 @@ QPixmap loadBitmap(const ResourceTable& resources, int bitmapId);  // null when 
 QPixmap bitmapForPlace(const QPixmap& bitmap, QSize place);
 
 // modList: keeps the selection mark as the item really selected (Qt's current
-// row moves on its own when the list gets the focus) and reports clicks.
+// row moves on its own when the list gets the focus) and reports clicks. Item
+// texts show whole: a row too long for the list makes it scroll sideways.
 class ModListWidget : public QListWidget {
  public:
   ModListWidget(QtWindow& window, int id, QWidget* parent);
   int selectionMark() const { return mark_; }
   void selectFromCode(int row);
   void setSpacing(QSize spacing);
+  void fitRow(int row);  // widens the column to the row's whole text
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -58,6 +60,7 @@ class ModListWidget : public QListWidget {
   int mark_ = -1;
   bool releaseEndsDoubleClick_ = false;
   QSize spacing_{0, 0};
+  int widestRow_ = 0;
 };
 
 // archiveLog: a line is shown at once, but paints are gathered to at most one

@@ -77,12 +77,10 @@ HBITMAP makeBitmap(const Image& image) {
   return bitmap;
 }
 
+// Made at 24 bits at every scale: ImageList_LoadImage would make the list at
+// the default depth, which has only 16 colours.
 HIMAGELIST loadScaledImageList(HINSTANCE instance, int bitmapId, int imageWidth, int grow,
                                COLORREF mask) {
-  const int dpi = screenDpi();
-  if (dpi == kArtworkDpi)
-    return ::ImageList_LoadImageA(instance, MAKEINTRESOURCEA(bitmapId), imageWidth, grow, mask,
-                                  IMAGE_BITMAP, 0);
   HBITMAP strip = static_cast<HBITMAP>(
       ::LoadImageA(instance, MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   const Image source = strip != nullptr ? readBitmap(strip) : Image{};
@@ -90,6 +88,7 @@ HIMAGELIST loadScaledImageList(HINSTANCE instance, int bitmapId, int imageWidth,
     ::DeleteObject(strip);
   if (imageWidth <= 0 || source.width < imageWidth)
     return nullptr;
+  const int dpi = screenDpi();
   const int width = ::MulDiv(imageWidth, dpi, kArtworkDpi);
   const int height = ::MulDiv(source.height, dpi, kArtworkDpi);
   const Image scaled = scaleStrip(source, imageWidth, width, height, rgbOf(mask));

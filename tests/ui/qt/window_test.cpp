@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "ui/qt/qt_fixture.h"
 #include "ui/qt/widgets.h"
@@ -107,6 +108,32 @@ TEST(QtModList, TextsShowDecodedWhileMembersKeepTheirBytes) {
   EXPECT_TRUE(shownDescription(w).startsWith(QString::fromUtf8("title: Caf\u00E9 \u20AC")));
   qt.dialog().UpdateData(true);
   EXPECT_EQ(qt.dialog().descriptionText.substr(0, 13), "title: Caf\xE9 \x80");
+}
+
+// As the Win32 list does, a text too long for the list shows whole and the
+// list scrolls sideways to it; short texts need no scrolling.
+TEST(QtModList, ItemTextsShowWholeAndALongOneScrollsTheList) {
+  const struct {
+    const char* title;
+    bool scrolls;
+  } cases[] = {{"Tidewater", false}, {"Tidewater Traders of the Seven Southern Isles", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    QtGame qt;
+    qt.game.writeMod("tide.ini", std::string("title=") + c.title + "\nversion=0.9 beta\nvdf=\n");
+    qt.open();
+    QListWidget& list = qt.list();
+    ASSERT_EQ(list.count(), 1);
+    const QString text = list.item(0)->text();
+    const QRect row = list.visualItemRect(list.item(0));
+    // The icon, the gap beside it and the whole text fit in the row.
+    EXPECT_GE(row.width(), list.iconSize().width() + list.fontMetrics().horizontalAdvance(text));
+    EXPECT_EQ(list.horizontalScrollBar()->maximum() > 0, c.scrolls);
+    if (c.scrolls) {
+      list.horizontalScrollBar()->setValue(list.horizontalScrollBar()->maximum());
+      EXPECT_LE(list.visualItemRect(list.item(0)).right(), list.viewport()->width());
+    }
+  }
 }
 
 const int kDevelopmentControls[] = {

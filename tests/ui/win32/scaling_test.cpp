@@ -91,7 +91,9 @@ TEST_F(Win32Scaling, TheBannerFillsItsStatic) {
   }
 }
 
-TEST_F(Win32Scaling, ListImagesGrowWithTheScaleAndKeepTheirMask) {
+// Drawn on magenta, each image shows the artwork's own colours, scaled to the
+// screen (at 96 DPI the artwork itself), and the background where it was white.
+TEST_F(Win32Scaling, ListImagesShowTheArtworkAtTheScaleWithItsMask) {
   auto images = reinterpret_cast<HIMAGELIST>(
       ::SendMessageA(game.item(IDC_MODLIST), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
   ASSERT_NE(images, nullptr);
@@ -102,14 +104,19 @@ TEST_F(Win32Scaling, ListImagesGrowWithTheScaleAndKeepTheirMask) {
   EXPECT_EQ(width, size);
   ASSERT_EQ(::ImageList_GetImageCount(images), 30);
 
-  // Drawn on magenta, white shows nowhere: it was all mask.
-  const COLORREF magenta = RGB(255, 0, 255);
+  HBITMAP artwork = static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr),
+                                                      MAKEINTRESOURCEA(IDB_MODIMAGES), IMAGE_BITMAP,
+                                                      0, 0, LR_CREATEDIBSECTION));
+  const Image expected = scaleStrip(readBitmap(artwork), 24, size, size, 0xFFFFFF);
+  ::DeleteObject(artwork);
+  ASSERT_EQ(expected.width, size * 30);
+
   HDC screen = ::GetDC(nullptr);
   HDC dc = ::CreateCompatibleDC(screen);
   HBITMAP canvas = ::CreateCompatibleBitmap(screen, size * 30, size);
   ::ReleaseDC(nullptr, screen);
   HGDIOBJ previous = ::SelectObject(dc, canvas);
-  HBRUSH brush = ::CreateSolidBrush(magenta);
+  HBRUSH brush = ::CreateSolidBrush(RGB(255, 0, 255));
   const RECT all{0, 0, size * 30, size};
   ::FillRect(dc, &all, brush);
   ::DeleteObject(brush);
@@ -118,14 +125,15 @@ TEST_F(Win32Scaling, ListImagesGrowWithTheScaleAndKeepTheirMask) {
   ::DeleteDC(dc);
   const Image drawn = readBitmap(canvas);
   ::DeleteObject(canvas);
-  int background = 0, white = 0;
-  for (const std::uint32_t pixel : drawn.pixels) {
-    background += pixel == 0xFF00FF;
-    white += pixel == 0xFFFFFF;
+  ASSERT_EQ(drawn.pixels.size(), expected.pixels.size());
+  int wrong = 0, masked = 0;
+  for (std::size_t i = 0; i < drawn.pixels.size(); ++i) {
+    const bool mask = expected.pixels[i] == 0xFFFFFF;
+    masked += mask;
+    wrong += drawn.pixels[i] != (mask ? 0xFF00FFu : expected.pixels[i]);
   }
-  EXPECT_EQ(white, 0);
-  EXPECT_GT(background, size * size);  // the mask lets the background through
-  EXPECT_LT(background, size * size * 30);
+  EXPECT_EQ(wrong, 0) << "of " << drawn.pixels.size() << " pixels";
+  EXPECT_GT(masked, size * size);  // the artwork has a mask to keep
 }
 
 }  // namespace
