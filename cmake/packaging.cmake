@@ -23,9 +23,10 @@ configure_file(${CMAKE_SOURCE_DIR}/docs/player/VornakStarter.txt
 
 install(TARGETS VornakStarter RUNTIME DESTINATION .)
 install(FILES ${CMAKE_BINARY_DIR}/package/VornakStarter.txt DESTINATION .)
-# The Linux launcher brings its Wine relay, for games installed the Windows way.
+# The Linux launcher brings its Wine relays (for 64-bit and for 32-bit
+# prefixes), for games installed the Windows way.
 if(VS_WINE_RELAY)
-  install(FILES ${VS_WINE_RELAY} DESTINATION .)
+  install(FILES ${VS_WINE_RELAY} ${VS_WINE_RELAY32} DESTINATION .)
 endif()
 
 # cpack installs the program only; it need not build the tests first.

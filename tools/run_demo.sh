@@ -16,17 +16,20 @@ fi
 
 cmake -S "$root" -B "$build" -G Ninja -DVS_BUILD_QT=ON -DVS_BUILD_TESTS=OFF -DVS_BUILD_BENCH=OFF
 cmake --build "$build" --target VornakStarter
-# The Wine relay, where a mingw-w64 compiler built it: a Windows game beside
-# the launcher then starts through Wine.
+# The Wine relays (for 64-bit and 32-bit prefixes), where the mingw-w64
+# compilers built them: a Windows game beside the launcher then starts
+# through Wine.
 cmake --build "$build" --target VornakStarterRelay 2>/dev/null || true
 
 sh "$root/tools/make_demo.sh" "$dir"
 dir=$(cd "$dir" && pwd)
 # The launcher is ours, not the user's: always the fresh build.
 cp "$build/VornakStarter" "$dir/system/VornakStarter"
-if [ -f "$build/VornakStarterRelay.exe" ]; then
-  cp "$build/VornakStarterRelay.exe" "$dir/system/VornakStarterRelay.exe"
-fi
+for relay in VornakStarterRelay.exe VornakStarterRelay32.exe; do
+  if [ -f "$build/$relay" ]; then
+    cp "$build/$relay" "$dir/system/$relay"
+  fi
+done
 
 # It must find its files from its own location, not from where it was started.
 cd /

@@ -25,10 +25,10 @@ struct InstallFolders {
 
 class InstalledGame {
  public:
-  InstalledGame(const std::filesystem::path& root, InstallFolders folders, std::string wineRelay)
+  InstalledGame(const std::filesystem::path& root, InstallFolders folders, std::string relayFolder)
       : root_(root),
         folders_(std::move(folders)),
-        processes(std::move(wineRelay)),
+        processes(std::move(relayFolder)),
         location((program() / "VornakStarter").string()) {
     std::filesystem::create_directories(program());
     std::filesystem::create_directories(parking());

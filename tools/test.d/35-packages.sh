@@ -1,6 +1,7 @@
 #!/bin/sh
-# The release packages: each unpacks to the program and the players' text, and
-# the zip holds the very 32-bit program the Win32 stage checked.
+# The release packages: each unpacks to the program and the players' text (the
+# Linux one with both Wine relays), and the zip holds the very 32-bit program
+# the Win32 stage checked.
 set -eu
 cd "$VS_ROOT"
 sh tools/package.sh >build-win32-i686/package.log 2>&1 || {
@@ -29,7 +30,7 @@ grep -q "$(printf 'Where to put it\r')" "$work/zip/VornakStarter.txt" ||
   fail "the players' text in the zip lacks CR LF line ends or its first part"
 
 tar -xzf "$tgz" -C "$work/tgz" || fail "cannot unpack $tgz"
-[ "$(cd "$work/tgz" && find . -type f | sort | tr '\n' ' ')" = "./VornakStarter ./VornakStarter.txt ./VornakStarterRelay.exe " ] ||
+[ "$(cd "$work/tgz" && find . -type f | LC_ALL=C sort | tr '\n' ' ')" = "./VornakStarter ./VornakStarter.txt ./VornakStarterRelay.exe ./VornakStarterRelay32.exe " ] ||
   fail "$tgz holds: $(cd "$work/tgz" && find . | tr '\n' ' ')"
 [ -x "$work/tgz/VornakStarter" ] || fail "the Linux program is not executable"
 file "$work/tgz/VornakStarter" | grep -q "ELF 64-bit.*x86-64.*stripped" ||
@@ -37,6 +38,8 @@ file "$work/tgz/VornakStarter" | grep -q "ELF 64-bit.*x86-64.*stripped" ||
 ! ldd "$work/tgz/VornakStarter" | grep "not found" || fail "the Linux program misses libraries"
 file "$work/tgz/VornakStarterRelay.exe" | grep -q "PE32+ executable (console) x86-64" ||
   fail "the Wine relay is no 64-bit Windows program: $(file "$work/tgz/VornakStarterRelay.exe")"
+file "$work/tgz/VornakStarterRelay32.exe" | grep -q "PE32 executable (console) Intel 80386" ||
+  fail "the 32-bit Wine relay: $(file "$work/tgz/VornakStarterRelay32.exe")"
 grep -q "^Where to put it$" "$work/tgz/VornakStarter.txt" || fail "the players' text in the tar.gz"
 
 ls -l "$zip" "$tgz"

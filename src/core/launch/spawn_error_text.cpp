@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "core/launch/wine_relay.h"
+
 namespace vs {
 namespace {
 
@@ -25,9 +27,30 @@ constexpr StartFailure kStartFailures[] = {
     // clang-format on
 };
 
+// The launcher's own failures: the text is the subject (a file name, or
+// nothing) followed by the rest.
+struct OwnFailure {
+  int code;
+  const char* subject;
+  const char* text;
+};
+
+constexpr OwnFailure kOwnFailures[] = {
+    // clang-format off
+    {kNoWineFound,        "",               "Wine not found (no WINE, no wine on PATH)"},
+    {kWineNotRunnable,    "",               "WINE names no program that can run"},
+    {kWineRelay64Missing, kWineRelay64Name, " not found beside the launcher"},
+    {kWineRelay32Missing, kWineRelay32Name, " not found beside the launcher (32-bit prefix)"},
+    // clang-format on
+};
+
 }  // namespace
 
 std::string spawnErrorText(int errorNumber) {
+  for (const auto& failure : kOwnFailures) {
+    if (failure.code == errorNumber)
+      return std::string(failure.subject) + failure.text;
+  }
   for (const auto& failure : kStartFailures) {
     if (failure.runtimeNumber == errorNumber)
       return failure.text;

@@ -6,19 +6,24 @@
 
 #include <cstdlib>
 
-extern char** environ;
+#include "core/launch/spawn_error_text.h"
+#include "core/launch/wine_relay.h"
+#include "os/posix/process_spawn.h"
+#include "os/posix/program_search.h"
+#include "os/posix/wine_choice.h"
 
 namespace vs {
 namespace {
 
-bool isDirectory(const std::string& path) {
+bool isReadableFile(const std::string& path) {
   struct stat info;
-  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+         ::access(path.c_str(), R_OK) == 0;
 }
 
-bool isFile(const std::string& path) {
-  struct stat info;
-  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+std::string directoryOf(const std::string& path) {
+  const auto cut = path.find_last_of('/');
+  return cut == 0 ? "/" : path.substr(0, cut);
 }
 
 }  // namespace
@@ -27,27 +32,12 @@ bool isWindowsProgram(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0)
     return false;
+  struct stat info;
   char magic[2] = {};
-  const bool windows = ::read(fd, magic, sizeof magic) == 2 && magic[0] == 'M' && magic[1] == 'Z';
+  const bool windows = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                       ::read(fd, magic, sizeof magic) == 2 && magic[0] == 'M' && magic[1] == 'Z';
   ::close(fd);
-  return windows && isFile(path);
-}
-
-std::string enclosingWinePrefix(const std::string& directory) {
-  std::string candidate = directory;
-  while (!candidate.empty()) {
-    while (candidate.size() > 1 && candidate.back() == '/') candidate.pop_back();
-    const std::string base = candidate == "/" ? "/" : candidate + "/";
-    if (isDirectory(base + "drive_c") && isFile(base + "system.reg"))
-      return candidate;
-    if (candidate == "/")
-      break;
-    const auto cut = candidate.find_last_of('/');
-    if (cut == std::string::npos)
-      break;
-    candidate = cut == 0 ? "/" : candidate.substr(0, cut);
-  }
-  return {};
+  return windows;
 }
 
 std::string hexEncode(std::string_view bytes) {
@@ -62,19 +52,40 @@ std::string hexEncode(std::string_view bytes) {
   return hex;
 }
 
-std::vector<std::string> wineRelayArguments(const std::string& relay, const std::string& program,
+std::vector<std::string> wineRelayArguments(const std::string& wine, const std::string& relay,
+                                            const std::string& program,
                                             const std::string& commandLine) {
-  return {"wine", relay, hexEncode(program), hexEncode(commandLine)};
+  return {wine, relay, hexEncode(program), hexEncode(commandLine)};
 }
 
-std::vector<std::string> wineEnvironment(const std::string& launcherDirectory) {
-  std::vector<std::string> environment;
-  for (char** entry = environ; *entry != nullptr; ++entry) environment.emplace_back(*entry);
+std::vector<std::string> wineEnvironment(const std::string& gameDirectory) {
+  std::vector<std::string> environment = currentEnvironment();
   if (std::getenv("WINEPREFIX") == nullptr) {
-    if (const std::string prefix = enclosingWinePrefix(launcherDirectory); !prefix.empty())
+    if (const std::string prefix = enclosingWinePrefix(gameDirectory); !prefix.empty())
       environment.push_back("WINEPREFIX=" + prefix);
   }
   return environment;
+}
+
+int startThroughWine(const std::string& relayFolder, const std::string& program,
+                     const std::string& commandLine, pid_t& child) {
+  std::string wine;
+  if (const int failure = findWine(wine); failure != 0)
+    return failure;
+  const std::string absolute =
+      program.front() == '/' ? program : joinPath(workingDirectory(), program);
+  const std::string gameDirectory = directoryOf(absolute);
+  const bool win32 = isWin32Prefix(winePrefixFor(gameDirectory));
+  const std::string relay = joinPath(relayFolder, wineRelayName(win32));
+  if (relayFolder.empty() || !isReadableFile(relay))
+    return win32 ? kWineRelay32Missing : kWineRelay64Missing;
+
+  const int error = spawnProgram(wine, wineRelayArguments(wine, relay, absolute, commandLine),
+                                 wineEnvironment(gameDirectory), child);
+  // A Wine of the player's choosing that the system refuses to run.
+  if (error != 0 && std::getenv("WINE") != nullptr)
+    return kWineNotRunnable;
+  return error;
 }
 
 }  // namespace vs

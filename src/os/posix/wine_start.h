@@ -5,33 +5,38 @@
 // to CreateProcessA unchanged.
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vs {
 
-// The relay's file name; it is installed beside the launcher.
-inline constexpr const char* kWineRelayName = "VornakStarterRelay.exe";
-
-// Whether the file begins with "MZ", as every Windows program does.
+// Whether the file is a regular file that begins with "MZ", as every Windows
+// program does.
 bool isWindowsProgram(const std::string& path);
-
-// The Wine prefix that holds `directory`: the nearest of it and its
-// ancestors that has drive_c/ and system.reg; empty when there is none.
-std::string enclosingWinePrefix(const std::string& directory);
 
 // Two lower-case hex digits a byte: no blank, quote or backslash of the
 // text can then be changed on the way through Wine's argument list.
 std::string hexEncode(std::string_view bytes);
 
-// The argument list of `wine`: the relay, the program's Unix path and the
-// command line the program is to get.
-std::vector<std::string> wineRelayArguments(const std::string& relay, const std::string& program,
+// The argument list of Wine: the relay, the program's Unix path and the
+// command line the program is to get. This is the one place where the line
+// is handed on; it reaches the program byte for byte as given here.
+std::vector<std::string> wineRelayArguments(const std::string& wine, const std::string& relay,
+                                            const std::string& program,
                                             const std::string& commandLine);
 
 // The environment the launcher has, with WINEPREFIX set to the prefix that
-// holds `launcherDirectory` when it is unset and there is one.
-std::vector<std::string> wineEnvironment(const std::string& launcherDirectory);
+// holds `gameDirectory` when it is unset and there is one.
+std::vector<std::string> wineEnvironment(const std::string& gameDirectory);
+
+// Starts `program` (a Windows program) through Wine and the relay from
+// `relayFolder` that suits the prefix, with `commandLine` as its whole
+// command line. 0 with `child` set (Wine's process), the errno value of a
+// failed start, or one of the launcher's own failures (nothing started).
+int startThroughWine(const std::string& relayFolder, const std::string& program,
+                     const std::string& commandLine, pid_t& child);
 
 }  // namespace vs

@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "support/environment_guard.h"
 #include "support/installed_game.h"
 #include "support/stand_in.h"
 
@@ -14,12 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 using ::testing::UnorderedElementsAre;
-
-#ifdef VS_WINE_RELAY_PATH
-const std::string kRelay = VS_WINE_RELAY_PATH;
-#else
-const std::string kRelay;
-#endif
 
 struct Tree {
   const char* label;
@@ -47,7 +42,7 @@ std::vector<std::string> entries(const fs::path& directory) {
 class Installation : public ::testing::TestWithParam<Tree> {
  protected:
   TempDir root;
-  InstalledGame game{root.path(), GetParam().folders, kRelay};
+  InstalledGame game{root.path(), GetParam().folders, ""};
 };
 
 TEST_P(Installation, ListsMovesAndStartsAsTheWindowsBuildDoes) {
@@ -79,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(BothSpellings, Installation, ::testing::Values(kWindows
 class WindowsTree : public ::testing::Test {
  protected:
   TempDir root;
-  InstalledGame game{root.path(), kWindowsTree.folders, kRelay};
+  TempDir relays;  // the launcher's folder for its Wine relays
+  InstalledGame game{root.path(), kWindowsTree.folders, relays.path().string()};
 };
 
 // The byte order would give "B.ini", "_a.ini", "a.ini" and "Z.mod", "b.mod".
@@ -113,28 +109,81 @@ TEST_F(WindowsTree, ArchivesDifferingOnlyInCaseAreParkedOnceAndNoneIsLost) {
   EXPECT_THAT(entries(game.parking()), UnorderedElementsAre("X.MOD=upper", "X.mod=parked before"));
 }
 
-// Without Wine a Windows program cannot start: the system's reason is the
-// last line, and the archives were switched all the same.
-TEST_F(WindowsTree, WithoutWineTheStartFailsAsBeforeAfterTheSwitch) {
-  TempDir emptyPath;
-  PathGuard path(emptyPath.path().string());
+// A Windows program that cannot start through Wine: one line says why, after
+// the archives were switched as for every start, and nothing is started.
+// The execute bit makes no difference.
+struct WineFailure {
+  const char* label;
+  const char* wine;  // WINE; nullptr leaves it unset
+  bool wineOnPath;
+  std::vector<const char*> relays;  // beside the launcher
+  const char* prefixArch;
+  const char* line;
+};
+
+class WineFailures : public WindowsTree, public ::testing::WithParamInterface<WineFailure> {};
+
+TEST_P(WineFailures, OneLineForEachCauseAfterTheSwitch) {
+  const WineFailure& failure = GetParam();
+  TempDir bin, prefix;
+  PathGuard path(bin.path().string());
+  EnvironmentGuard environment;
+  environment.set("WINE", failure.wine);
+  environment.set("WINEPREFIX", prefix.path().c_str());
+  writeFile(prefix / "system.reg",
+            std::string("WINE REGISTRY Version 2\n\n#arch=") + failure.prefixArch + "\n");
+  const fs::path started = root / "started";
+  if (failure.wineOnPath)
+    writeExecutable(bin / "wine", "#!/bin/sh\n: > '" + started.string() + "'\n");
+  for (const char* relay : failure.relays) writeFile(relays / relay, "MZ");
   game.writeMod("MyMod.INI", "Mine", "mine.mod");
   writeFile(game.parking() / "Mine.MOD", "mine");
   writeExecutable(game.program() / "VornakMod.exe", std::string("MZ\x90\0\3\0", 6), false);
   game.open();
-  EXPECT_THAT(
-      game.start("mymod.ini"),
-      ElementsAre("../data/mine.mod <-- ../data/modvdf/mine.mod", "CALLING \"vornakmod.exe\"",
-                  "   -game:mymod.ini ", "Error: Permission denied"));
-  fs::permissions(game.program() / "VornakMod.exe", fs::perms::owner_all);
-  EXPECT_THAT(
-      game.start("mymod.ini"),
-      ElementsAre("../data/mine.mod --> ../data/modvdf/mine.mod",
-                  "../data/mine.mod <-- ../data/modvdf/mine.mod", "CALLING \"vornakmod.exe\"",
-                  "   -game:mymod.ini ", "Error: Exec format error"));
+  for (const bool executable : {false, true}) {
+    if (executable)
+      fs::permissions(game.program() / "VornakMod.exe", fs::perms::owner_all);
+    std::vector<std::string> expected{"../data/mine.mod <-- ../data/modvdf/mine.mod",
+                                      "CALLING \"vornakmod.exe\"", "   -game:mymod.ini ",
+                                      failure.line};
+    if (executable)  // the archive is active since the first start
+      expected.insert(expected.begin(), "../data/mine.mod --> ../data/modvdf/mine.mod");
+    EXPECT_EQ(game.start("mymod.ini"), expected) << "executable: " << executable;
+  }
   EXPECT_THAT(entries(game.data()), UnorderedElementsAre("mine.mod=mine", "ModVDF=dir"));
+  EXPECT_FALSE(fs::exists(started));
   EXPECT_THAT(childProcesses(), ::testing::IsEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, WineFailures,
+    ::testing::Values(WineFailure{"NoWine",
+                                  nullptr,
+                                  false,
+                                  {"VornakStarterRelay.exe"},
+                                  "win64",
+                                  "Error: Wine not found (no WINE, no wine on PATH)"},
+                      WineFailure{"WineNamesNothing",
+                                  "/nonexistent/wine",
+                                  true,
+                                  {"VornakStarterRelay.exe"},
+                                  "win64",
+                                  "Error: WINE names no program that can run"},
+                      WineFailure{"Relay64Missing",
+                                  nullptr,
+                                  true,
+                                  {"VornakStarterRelay32.exe"},
+                                  "win64",
+                                  "Error: VornakStarterRelay.exe not found beside the launcher"},
+                      WineFailure{
+                          "Relay32Missing",
+                          nullptr,
+                          true,
+                          {"VornakStarterRelay.exe"},
+                          "win32",
+                          "Error: VornakStarterRelay32.exe not found beside the launcher (32-bit "
+                          "prefix)"}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
 }  // namespace vs::test
