@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 
+#include "os/posix/code_page_text.h"
+
 extern char** environ;
 
 namespace vs {
@@ -64,7 +66,7 @@ std::string hexEncode(std::string_view bytes) {
 
 std::vector<std::string> wineRelayArguments(const std::string& relay, const std::string& program,
                                             const std::string& commandLine) {
-  return {"wine", relay, hexEncode(program), hexEncode(commandLine)};
+  return {"wine", relay, hexEncode(program), hexEncode(toLocaleCodePage(commandLine))};
 }
 
 std::vector<std::string> wineEnvironment(const std::string& launcherDirectory) {

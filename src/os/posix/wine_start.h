@@ -26,7 +26,7 @@ std::string enclosingWinePrefix(const std::string& directory);
 std::string hexEncode(std::string_view bytes);
 
 // The argument list of `wine`: the relay, the program's Unix path and the
-// command line the program is to get.
+// command line the program is to get, in the locale's ANSI code page.
 std::vector<std::string> wineRelayArguments(const std::string& relay, const std::string& program,
                                             const std::string& commandLine);
 

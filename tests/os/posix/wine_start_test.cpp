@@ -43,13 +43,15 @@ class WineStart : public ::testing::Test {
                     fs::perms::owner_read | fs::perms::owner_write);
     writeFile(game.parking() / "MINE.MOD", "archive");
   }
-  std::string startAndRecord(InstalledGame& game, const std::string& parameters) {
+  // `size`: of the line the game is to get, when it differs from the text's.
+  std::string startAndRecord(InstalledGame& game, const std::string& parameters,
+                             std::size_t size = 0) {
     const fs::path record = game.program() / "last-start.txt";
     fs::remove(record);
     const auto& log = game.start("mymod.ini", parameters);
     const std::string expected = "vornakmod.exe  -game:mymod.ini " + parameters;
     EXPECT_EQ(log.back(), "   -game:mymod.ini " + parameters) << "the start failed";
-    return recordedLine(record, expected.size());
+    return recordedLine(record, size ? size : expected.size());
   }
   EnvironmentGuard environment;
 };
@@ -67,6 +69,21 @@ TEST_F(WineStart, TheGameGetsTheExactCommandLineOfTheWindowsBuild) {
     fs::permissions(game.program() / "VornakMod.exe", fs::perms::owner_all);
   }
   EXPECT_TRUE(fs::exists(game.data() / "mine.mod"));
+}
+
+// Wine reads a Windows program's line in the locale's ANSI code page, as
+// Windows does; the launcher's UTF-8 text is converted to it.
+TEST_F(WineStart, ParametersArriveInTheCodePageOfTheLocale) {
+  environment.set("LC_ALL", nullptr);
+  environment.set("LC_CTYPE", nullptr);
+  environment.set("LANG", "pl_PL.UTF-8");
+  TempDir root;
+  InstalledGame game{root.path(), kFolders, VS_WINE_RELAY_PATH};
+  game.writeMod("MyMod.INI", "Mine", "mine.mod");
+  install(game);
+  game.open();
+  const std::string expected = "vornakmod.exe  -game:mymod.ini -nick:\xa3ucja \xbf\xf3\xb3w ?";
+  EXPECT_EQ(startAndRecord(game, "-nick:Łucja żółw Ж", expected.size()), expected);
 }
 
 // A game installed into a prefix of its own starts there without a setting.
