@@ -45,7 +45,7 @@ if(VS_LIBRARY_FOLDER)
     get_filename_component(vs_kind ${vs_plugin} DIRECTORY)
     install(FILES ${vs_plugin_root}/${vs_plugin} DESTINATION ${VS_LIBRARY_FOLDER}/plugins/${vs_kind})
   endforeach()
-  set(vs_bundled "^lib(Qt6|icu|double-conversion|b2|gomp|pcre2-16|md4c|xkbcommon-x11|xcb-(icccm|image|keysyms|render-util|util|cursor))[.]")
+  set(vs_bundled "^lib(Qt6[A-Za-z]+|icu[a-z0-9]+|double-conversion|b2|gomp|pcre2-16|md4c|xkbcommon-x11|xcb-(icccm|image|keysyms|render-util|util|cursor))[.]so")
   install(CODE "
     set(VS_PROGRAM \"$<TARGET_FILE:VornakStarter>\")
     set(VS_PLUGINS \"${vs_plugin_files}\")

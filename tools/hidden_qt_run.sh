@@ -2,7 +2,8 @@
 # Run inside a mount namespace of its own (unshare -m): hides every Qt 6 and
 # ICU library of the system and Qt's plugin folder, as on a desktop without
 # them, starts PROGRAM under a private Xvfb and waits for its window named
-# CAPTION. Leaves OUT.png, a screenshot. The namespace's mounts end with it.
+# CAPTION. Leaves OUT.xwd, a screenshot (ImageMagick needs the hidden ICU, so
+# it is converted outside). The namespace's mounts end with it.
 #   unshare -m sh hidden_qt_run.sh PROGRAM CAPTION OUT
 set -eu
 program=$1
@@ -46,5 +47,5 @@ if [ -z "$window" ]; then
   exit 1
 fi
 sleep 0.5
-import -display "$DISPLAY" -window root "$out.png" 2>/dev/null || true
+xwd -root -silent -display "$DISPLAY" >"$out.xwd" || echo "(no screenshot)"
 echo "the release without the system's Qt shows its window '$caption'"

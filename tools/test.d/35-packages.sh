@@ -63,15 +63,18 @@ if [ "$(id -u)" != 0 ] || ! unshare -m true 2>/dev/null; then
   echo "SKIPPED: the release without the system's Qt (needs root for unshare -m)"
 else
   mkdir -p "$work/game/system" "$work/game/data/modvdf" "$work/home"
+  mkdir -m 700 "$work/runtime"
   cp -a "$work/tgz/." "$work/game/system/"
   printf '[info]\r\ntitle=Vornak\r\n' >"$work/game/system/vornakgame.ini"
-  HOME="$work/home" XDG_CONFIG_HOME="$work/home" XDG_RUNTIME_DIR="$work/home" \
+  HOME="$work/home" XDG_CONFIG_HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
     unshare -m sh tools/hidden_qt_run.sh "$work/game/system/VornakStarter" \
     "VornakStarter v$version" "$work/hidden-qt" >"$work/hidden-qt.log" 2>&1 || {
     cat "$work/hidden-qt.log"
     fail "the release does not show its window without the system's Qt"
   }
   cat "$work/hidden-qt.log"
+  convert "$work/hidden-qt.xwd" build/release-without-system-qt.png &&
+    echo "screenshot: build/release-without-system-qt.png"
 fi
 
 ls -l "$zip" "$tgz"

@@ -71,11 +71,12 @@ TEST(QtTextCodec, UndefinedBytesAreShownNotDropped) {
   for (const auto& c : cases)
     EXPECT_EQ(decodeCodePage(c.bytes, c.codePage), QString::fromUtf16(c.shown)) << c.codePage;
 
-  // A mod file of random bytes: every byte shows as one character.
+  // A mod file of random bytes: every byte shows as one character (1255 and
+  // 1258 join a letter and its marks into one, so they are left out).
   std::mt19937 random(22);
   std::string bytes(1 << 20, '\0');
   for (char& byte : bytes) byte = static_cast<char>(random() & 0xFF);
-  for (int codePage : {1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257})
+  for (int codePage : {1250, 1251, 1252, 1253, 1254, 1256, 1257})
     EXPECT_EQ(decodeCodePage(bytes, codePage).size(), qsizetype{1} << 20) << codePage;
   EXPECT_GT(decodeCodePage(bytes, 932).size(), 0);
 }
