@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <algorithm>
 #include <chrono>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
   unsetenv("LC_ALL");
   unsetenv("LC_CTYPE");
   QApplication application(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");  // Qt took the Polish locale: keep the figures' points
   const fs::path start = fs::current_path();
   const fs::path root = fs::temp_directory_path() / "vs_qt_text_bench";
   fs::remove_all(root);
@@ -77,7 +79,9 @@ int main(int argc, char** argv) {
   fs::create_directories(root / "data" / "modvdf");
   for (int n = 0; n < kMods; ++n)
     std::ofstream(root / "bin" / ("mod" + std::to_string(n) + ".ini"))
-        << "[info]\ntitle=Pog\xb3os " << n << "\ndescription=\xaf\xf3\xb3ta \xb3\xf3d\x9f\n";
+        << "[info]\nvdf=\ntitle=Pog\xb3os " << n
+        << "\ndescription=\xaf\xf3\xb3ta \xb3\xf3"
+           "d\x9f\n";
   const std::string noise = randomBytes(1 << 20);
 
   vs::QtHost host{vs::starterResources()};
@@ -85,7 +89,7 @@ int main(int argc, char** argv) {
   openDialog(host, root / "bin", listed);  // warm the caches
   const double plain = median([&] { return openDialog(host, root / "bin", listed); });
   std::ofstream(root / "bin" / "noise.ini", std::ios::binary)
-      << "[info]\ntitle=Noise\ndescription=" << noise;
+      << "[info]\nvdf=\ntitle=Noise\ndescription=" << noise;
   const double withNoise = median([&] { return openDialog(host, root / "bin", listedWithNoise); });
   fs::current_path(start);
   fs::remove_all(root);

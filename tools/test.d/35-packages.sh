@@ -65,7 +65,7 @@ else
   mkdir -p "$work/game/system" "$work/game/data/modvdf" "$work/home"
   mkdir -m 700 "$work/runtime"
   cp -a "$work/tgz/." "$work/game/system/"
-  printf '[info]\r\ntitle=Vornak\r\n' >"$work/game/system/vornakgame.ini"
+  printf '[info]\r\ntitle=Vornak\r\nvdf=\r\n' >"$work/game/system/vornakgame.ini"
   HOME="$work/home" XDG_CONFIG_HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
     unshare -m sh tools/hidden_qt_run.sh "$work/game/system/VornakStarter" \
     "VornakStarter v$version" "$work/hidden-qt" >"$work/hidden-qt.log" 2>&1 || {
