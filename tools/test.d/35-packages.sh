@@ -31,7 +31,7 @@ grep -q "$(printf 'Where to put it\r')" "$work/zip/VornakStarter.txt" ||
 
 tar -xzf "$tgz" -C "$work/tgz" || fail "cannot unpack $tgz"
 libs=VornakStarter-libs
-[ "$(cd "$work/tgz" && find . -maxdepth 1 | sort | tr '\n' ' ')" = ". ./$libs ./VornakStarter ./VornakStarter.txt ./VornakStarterRelay.exe " ] ||
+[ "$(cd "$work/tgz" && find . -maxdepth 1 | LC_ALL=C sort | tr '\n' ' ')" = ". ./VornakStarter ./$libs ./VornakStarter.txt ./VornakStarterRelay.exe " ] ||
   fail "$tgz holds: $(cd "$work/tgz" && find . -maxdepth 1 | tr '\n' ' ')"
 for f in libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6 libQt6XcbQpa.so.6 libicuuc.so.72 \
   libicudata.so.72 libxkbcommon-x11.so.0 plugins/platforms/libqxcb.so plugins/imageformats/libqico.so; do
