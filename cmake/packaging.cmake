@@ -29,6 +29,32 @@ if(VS_WINE_RELAY)
   install(FILES ${VS_WINE_RELAY} ${VS_WINE_RELAY32} DESTINATION .)
 endif()
 
+# The Linux launcher brings the Qt it was built with, ICU, the platform
+# plugin and what that plugin loads beyond a desktop's base, so it runs
+# where Debian's Qt 6 is not installed. The base it expects: the C and C++
+# runtimes, X11 and xcb with their extensions, fontconfig, freetype,
+# HarfBuzz, GL, GLib and D-Bus.
+if(VS_LIBRARY_FOLDER)
+  set(vs_plugin_root ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS})
+  set(vs_plugins
+    platforms/libqxcb.so
+    imageformats/libqico.so
+    platforminputcontexts/libcomposeplatforminputcontextplugin.so
+    platforminputcontexts/libibusplatforminputcontextplugin.so)
+  list(TRANSFORM vs_plugins PREPEND ${vs_plugin_root}/ OUTPUT_VARIABLE vs_plugin_files)
+  foreach(vs_plugin IN LISTS vs_plugins)
+    get_filename_component(vs_kind ${vs_plugin} DIRECTORY)
+    install(FILES ${vs_plugin_root}/${vs_plugin} DESTINATION ${VS_LIBRARY_FOLDER}/plugins/${vs_kind})
+  endforeach()
+  set(vs_bundled "^lib(Qt6[A-Za-z]+|icu[a-z0-9]+|double-conversion|b2|gomp|pcre2-16|md4c|xkbcommon-x11|xcb-(icccm|image|keysyms|render-util|util|cursor))[.]so")
+  install(CODE "
+    set(VS_PROGRAM \"$<TARGET_FILE:VornakStarter>\")
+    set(VS_PLUGINS \"${vs_plugin_files}\")
+    set(VS_BUNDLED \"${vs_bundled}\")
+    set(VS_DESTINATION \"${VS_LIBRARY_FOLDER}\")
+    include(\"${CMAKE_SOURCE_DIR}/cmake/bundle_libraries.cmake\")")
+endif()
+
 # cpack installs the program only; it need not build the tests first.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 

@@ -1,5 +1,6 @@
 // The Linux launcher: the Qt front end over the POSIX services.
 #include <QApplication>
+#include <QFileInfo>
 
 #include "app/starter_app.h"
 #include "dialog/resources.h"
@@ -9,13 +10,28 @@
 #include "os/posix/posix_settings_store.h"
 #include "ui/qt/host.h"
 
+namespace {
+
+// The release's own plugins lie in the library folder beside the program;
+// they, and no other Qt's, are loaded. A build without that folder keeps
+// Qt's own search.
+void useBundledPlugins(const std::string& executable) {
+  const QString plugins = QFileInfo(QString::fromLocal8Bit(executable.c_str())).absolutePath() +
+                          QStringLiteral("/" VS_LIBRARY_FOLDER "/plugins");
+  if (QFileInfo(plugins).isDir())
+    QCoreApplication::setLibraryPaths({plugins});
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  vs::PosixProgramLocation location;
+  useBundledPlugins(location.executablePath());
   QApplication application(argc, argv);
   vs::QtHost host{vs::starterResources()};
   vs::PosixFileSystem files;
   vs::PosixProcessStarter processes;
   vs::PosixSettingsStore settings;
-  vs::PosixProgramLocation location;
   vs::theApp.InitInstance(vs::Services{host, files, processes, settings, location});
   return 0;
 }

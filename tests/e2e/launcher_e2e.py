@@ -91,10 +91,12 @@ class Session:
 
     # The launcher
 
-    def start(self, run: str, cwd: str) -> DialogUnits | None:
+    def start(self, run: str, cwd: str, lang: str = "C.UTF-8") -> DialogUnits | None:
         env = self.server.env()
+        env.pop("LC_ALL", None)
+        env.pop("LC_CTYPE", None)
         env.update(XDG_CONFIG_HOME=self.config, XDG_RUNTIME_DIR=self.runtime,
-                   HOME=self.tmp, QT_QPA_PLATFORM="xcb", LANG="C.UTF-8")
+                   HOME=self.tmp, QT_QPA_PLATFORM="xcb", LANG=lang)
         log = open(os.path.join(self.artifacts, f"launcher-{run}.log"), "wb")
         self.process = subprocess.Popen([self.launcher], cwd=cwd, env=env, stdout=log,
                                         stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
@@ -259,6 +261,25 @@ def run_second(s: Session, checks: Checks, stored: dict[str, bytes]) -> None:
     checks.equal("run2: the store is as the first run left it", values, stored)
 
 
+# Written on a Polish Windows: its bytes are windows-1250. Its name lists it
+# after every other mod.
+POLISH = Mod("zpolski.ini", "Pog\u0142os", version="1.0",
+             description="\u017b\u00f3\u0142ta \u0142\u00f3d\u017a p\u0142ynie.", icon=1)
+
+
+def run_polish(s: Session, checks: Checks) -> None:
+    with open(os.path.join(s.game.bin, POLISH.file_name), "wb") as f:
+        f.write(POLISH.ini_text().encode("cp1250"))
+    du = s.start("run3", cwd="/", lang="pl_PL.UTF-8")
+    if du is None:
+        return
+    s.click_item(du, len(s.order))
+    s.check_description(du, "run3 under pl_PL.UTF-8", POLISH)
+    s.screenshot("run3-polish-described")
+    s.desktop.keys("Escape")
+    s.wait_exit("run3 Escape")
+
+
 def main() -> int:
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--launcher", required=True, help="the built VornakStarter program")
@@ -276,6 +297,7 @@ def main() -> int:
             stored = run_first(session, checks)
             if stored:
                 run_second(session, checks, stored)
+            run_polish(session, checks)
         except (RuntimeError, subprocess.TimeoutExpired) as error:
             session.screenshot("broken-off")
             checks.true("the steps run to their end", False, str(error))

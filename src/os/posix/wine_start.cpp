@@ -8,6 +8,7 @@
 
 #include "core/launch/spawn_error_text.h"
 #include "core/launch/wine_relay.h"
+#include "os/posix/code_page_text.h"
 #include "os/posix/process_spawn.h"
 #include "os/posix/program_search.h"
 #include "os/posix/wine_choice.h"
@@ -55,7 +56,7 @@ std::string hexEncode(std::string_view bytes) {
 std::vector<std::string> wineRelayArguments(const std::string& wine, const std::string& relay,
                                             const std::string& program,
                                             const std::string& commandLine) {
-  return {wine, relay, hexEncode(program), hexEncode(commandLine)};
+  return {wine, relay, hexEncode(program), hexEncode(toLocaleCodePage(commandLine))};
 }
 
 std::vector<std::string> wineEnvironment(const std::string& gameDirectory) {

@@ -22,8 +22,8 @@ bool isWindowsProgram(const std::string& path);
 std::string hexEncode(std::string_view bytes);
 
 // The argument list of Wine: the relay, the program's Unix path and the
-// command line the program is to get. This is the one place where the line
-// is handed on; it reaches the program byte for byte as given here.
+// command line the program is to get, in the locale's ANSI code page. This is the one place where
+// the line is handed on; it reaches the program byte for byte as given here.
 std::vector<std::string> wineRelayArguments(const std::string& wine, const std::string& relay,
                                             const std::string& program,
                                             const std::string& commandLine);

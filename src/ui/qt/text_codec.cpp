@@ -1,40 +1,98 @@
 // Texts from INI files are bytes in no declared encoding: valid UTF-8 is
-// taken as UTF-8, anything else as Windows-1252, the code page the files
-// were written in. The bytes themselves are never rewritten.
-#include <QStringDecoder>
+// taken as UTF-8, anything else is in the ANSI code page that Windows (and
+// Wine) would use for the player's locale. The bytes themselves are never
+// rewritten.
+#include <errno.h>
+#include <iconv.h>
 
+#include <cstdlib>
+#include <memory>
+
+#include "core/text/ansi_code_page.h"
 #include "core/text/utf8.h"
 #include "ui/qt/widgets.h"
 
 namespace vs {
 namespace {
 
-// Windows-1252 0x80..0x9F; 0 marks the five bytes the code page leaves
-// undefined, shown as the C1 control of the same value.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+// One converter from a code page to UTF-8, opened once and kept: the log
+// decodes line after line.
+class CodePageDecoder {
+ public:
+  explicit CodePageDecoder(int codePage)
+      : codePage_(codePage), converter_(::iconv_open("UTF-8", codePageName(codePage).c_str())) {}
+  ~CodePageDecoder() {
+    if (open())
+      ::iconv_close(converter_);
+  }
+  CodePageDecoder(const CodePageDecoder&) = delete;
+  CodePageDecoder& operator=(const CodePageDecoder&) = delete;
+
+  int codePage() const { return codePage_; }
+
+  QString decode(const std::string& bytes) {
+    if (!open())
+      return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    ::iconv(converter_, nullptr, nullptr, nullptr, nullptr);
+    QByteArray utf8;
+    utf8.resize(static_cast<qsizetype>(bytes.size() * 3 + 16));
+    qsizetype done = 0;
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    const auto convert = [&](bool flush) {
+      for (;;) {
+        char* out = utf8.data() + done;
+        std::size_t outLeft = static_cast<std::size_t>(utf8.size() - done);
+        const std::size_t result = flush ? ::iconv(converter_, nullptr, nullptr, &out, &outLeft)
+                                         : ::iconv(converter_, &in, &inLeft, &out, &outLeft);
+        done = utf8.size() - static_cast<qsizetype>(outLeft);
+        if (result != static_cast<std::size_t>(-1) || errno != E2BIG)
+          return result != static_cast<std::size_t>(-1);
+        utf8.resize(utf8.size() * 2);
+      }
+    };
+    while (!convert(false) && inLeft > 0) {
+      // A byte the code page leaves undefined, or a lead byte without its
+      // trail: shown as the character of the same number, as Windows shows
+      // the undefined bytes 0x80-0x9F, so nothing is dropped.
+      if (utf8.size() - done < 2)
+        utf8.resize(utf8.size() * 2);
+      const auto byte = static_cast<unsigned char>(*in);
+      utf8[done++] = static_cast<char>(0xC0 | (byte >> 6));
+      utf8[done++] = static_cast<char>(0x80 | (byte & 0x3F));
+      ++in;
+      --inLeft;
+    }
+    convert(true);
+    return QString::fromUtf8(utf8.constData(), done);
+  }
+
+ private:
+  bool open() const { return converter_ != reinterpret_cast<iconv_t>(-1); }
+
+  int codePage_;
+  iconv_t converter_;
 };
 
-QString decodeCp1252(const std::string& bytes) {
-  QString text;
-  text.reserve(static_cast<qsizetype>(bytes.size()));
-  for (unsigned char byte : bytes) {
-    char16_t unit = byte;
-    if (byte >= 0x80 && byte <= 0x9F && kCp1252High[byte - 0x80] != 0)
-      unit = kCp1252High[byte - 0x80];
-    text.append(QChar(unit));
-  }
-  return text;
+int localeCodePage() {
+  return ansiCodePage(
+      characterLocale(std::getenv("LC_ALL"), std::getenv("LC_CTYPE"), std::getenv("LANG")));
 }
 
 }  // namespace
 
+QString decodeCodePage(const std::string& bytes, int codePage) {
+  static std::unique_ptr<CodePageDecoder> decoder;
+  if (!decoder || decoder->codePage() != codePage)
+    decoder = std::make_unique<CodePageDecoder>(codePage);
+  return decoder->decode(bytes);
+}
+
 QString decodeBytes(const std::string& bytes) {
   if (isUtf8(bytes))
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-  return decodeCp1252(bytes);
+  static const int codePage = localeCodePage();
+  return decodeCodePage(bytes, codePage);
 }
 
 std::string encodeText(const QString& text) {

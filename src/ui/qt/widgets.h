@@ -19,8 +19,12 @@ namespace vs {
 class QtWindow;
 
 // Bytes from INI files and the dialog shown as text: UTF-8 when the bytes are
-// valid UTF-8, Windows-1252 otherwise. User input goes back as UTF-8.
+// valid UTF-8, otherwise the ANSI code page of the player's locale (LC_ALL,
+// LC_CTYPE, LANG), as Wine would show them. User input goes back as UTF-8.
 QString decodeBytes(const std::string& bytes);
+// The bytes in the given code page; an undefined byte shows as the character
+// of the same number.
+QString decodeCodePage(const std::string& bytes, int codePage);
 std::string encodeText(const QString& text);
 
 // The text a widget shows, whatever its kind; multi-line buttons wrap it.

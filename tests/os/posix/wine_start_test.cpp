@@ -92,13 +92,16 @@ class WineStart : public ::testing::Test {
     EXPECT_EQ(game.start("mymod.ini", parameters).back(), "   -game:mymod.ini " + parameters)
         << "the start failed";
   }
-  static std::string waitForLine(InstalledGame& game, const std::string& parameters) {
+  // `size`: of the line the game is to get, when it differs from the text's.
+  static std::string waitForLine(InstalledGame& game, const std::string& parameters,
+                                 std::size_t size = 0) {
     const std::string expected = "vornakmod.exe  -game:mymod.ini " + parameters;
-    return recordedLine(game.program() / "last-start.txt", expected.size());
+    return recordedLine(game.program() / "last-start.txt", size ? size : expected.size());
   }
-  std::string startAndRecord(InstalledGame& game, const std::string& parameters) {
+  std::string startAndRecord(InstalledGame& game, const std::string& parameters,
+                             std::size_t size = 0) {
     startOnly(game, parameters);
-    return waitForLine(game, parameters);
+    return waitForLine(game, parameters, size);
   }
   EnvironmentGuard environment;
 };
@@ -116,6 +119,21 @@ TEST_F(WineStart, TheGameGetsTheExactCommandLineOfTheWindowsBuild) {
     fs::permissions(game.program() / "VornakMod.exe", fs::perms::owner_all);
   }
   EXPECT_TRUE(fs::exists(game.data() / "mine.mod"));
+}
+
+// Wine reads a Windows program's line in the locale's ANSI code page, as
+// Windows does; the launcher's UTF-8 text is converted to it.
+TEST_F(WineStart, ParametersArriveInTheCodePageOfTheLocale) {
+  environment.set("LC_ALL", nullptr);
+  environment.set("LC_CTYPE", nullptr);
+  environment.set("LANG", "pl_PL.UTF-8");
+  TempDir root;
+  InstalledGame game{root.path(), kFolders, VS_WINE_RELAY_PATH};
+  game.writeMod("MyMod.INI", "Mine", "mine.mod");
+  install(game);
+  game.open();
+  const std::string expected = "vornakmod.exe  -game:mymod.ini -nick:\xa3ucja \xbf\xf3\xb3w ?";
+  EXPECT_EQ(startAndRecord(game, "-nick:Łucja żółw Ж", expected.size()), expected);
 }
 
 // A game installed into a prefix of its own starts there without a setting.
