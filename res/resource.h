@@ -1,5 +1,6 @@
-// Resource and control ids for VornakStarter.rc; the program's own code uses
-// src/dialog/control_ids.h, and the resource tests hold the two together.
+// The resource and control ids, for VornakStarter.rc and the program's code
+// alike: the build turns the ID... lines into dialog/control_ids.h
+// (res/make_dialog_tables.py).
 #define IDD_ABOUTBOX 100
 #define IDS_ABOUTBOX 101
 #define IDD_STARTER 102
@@ -27,6 +28,12 @@
 #define IDC_AUTOCONVERT 1018
 #define IDC_DEVELOPMENT 1019
 #define IDC_HELP_BUTTON 1027
+// The Start and Exit buttons are the dialog's OK and Cancel.
+#define IDC_START IDOK
+#define IDC_EXIT IDCANCEL
+
+// The About entry of the system menu.
+#define IDM_ABOUTBOX 0x0010
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)
 #endif

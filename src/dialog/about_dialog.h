@@ -1,4 +1,4 @@
-// The About box (template 100): no members and nothing of its own; its OK
+// The About box (IDD_ABOUTBOX): no members and nothing of its own; its OK
 // button ends it through the base OnOK.
 #pragma once
 

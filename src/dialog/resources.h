@@ -8,7 +8,7 @@ namespace vs {
 const DialogTemplate& aboutTemplate();
 const DialogTemplate& starterTemplate();
 
-// Templates 100 and 102, string 101, icon 128 and bitmaps 137 and 138.
+// The templates, the About string, the icon and the bitmaps of res/VornakStarter.rc.
 const ResourceTable& starterResources();
 
 }  // namespace vs

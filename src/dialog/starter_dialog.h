@@ -1,4 +1,4 @@
-// The launcher's main dialog (template 102): its members, data exchange,
+// The launcher's main dialog (IDD_STARTER): its members, data exchange,
 // start-up, message table and handlers. Written once against our dialog layer;
 // every front end runs the same object.
 #pragma once

@@ -1,5 +1,7 @@
 #include "dialog/startup_rules.h"
 
+#include "dialog/version.h"
+
 namespace vs {
 
 std::optional<std::string> programDirectory(const std::string& executablePath) {
@@ -10,7 +12,7 @@ std::optional<std::string> programDirectory(const std::string& executablePath) {
 }
 
 std::string dialogCaption() {
-  return std::string("VornakStarter") + " v" + "1.13";
+  return std::string("VornakStarter") + " v" + VS_VERSION;
 }
 
 Size centredIconPosition(Size client, Size icon) {

@@ -12,7 +12,7 @@ namespace vs {
 // that lies after the first character; nothing otherwise.
 std::optional<std::string> programDirectory(const std::string& executablePath);
 
-// "VornakStarter" + " v" + "1.13"
+// "VornakStarter v" and the version
 std::string dialogCaption();
 
 // Where the icon goes to sit centred in the client area while minimised.

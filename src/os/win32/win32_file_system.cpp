@@ -1,12 +1,12 @@
 #include "os/win32/win32_file_system.h"
 
 #include <io.h>
+#include <windows.h>
 
 #include <cerrno>
 #include <cstring>
 
 #include "core/text/ascii.h"
-#include "os/win32/windows_lean.h"
 
 namespace vs {
 

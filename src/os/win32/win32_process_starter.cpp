@@ -1,10 +1,9 @@
 #include "os/win32/win32_process_starter.h"
 
 #include <process.h>
+#include <windows.h>
 
 #include <cerrno>
-
-#include "os/win32/windows_lean.h"
 
 namespace vs {
 

@@ -1,6 +1,6 @@
 #include "os/win32/win32_program_location.h"
 
-#include "os/win32/windows_lean.h"
+#include <windows.h>
 
 namespace vs {
 namespace {

@@ -1,7 +1,8 @@
 #include "os/win32/win32_settings_store.h"
 
+#include <windows.h>
+
 #include "core/settings/settings_key.h"
-#include "os/win32/windows_lean.h"
 
 namespace vs {
 

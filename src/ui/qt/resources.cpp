@@ -1,22 +1,14 @@
-// The program's icon and bitmaps, compiled in from res/resources.qrc and found
-// by the file names the program's resource table gives.
+// The program's icon and bitmaps, found by the file names the program's
+// resource table gives under the ":/res/" prefix of the program's Qt resources.
 #include <QFile>
 #include <QImage>
 
 #include "ui/qt/widgets.h"
 
-// The resource file sits in a static library: register it explicitly so the
-// linker keeps it.
-static void registerResources() {
-  Q_INIT_RESOURCE(resources);
-}
-
 namespace vs {
 namespace {
 
 QString resourcePath(const char* file) {
-  static const bool registered = (registerResources(), true);
-  (void)registered;
   return QStringLiteral(":/res/") + QString::fromLatin1(file);
 }
 

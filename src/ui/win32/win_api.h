@@ -3,7 +3,7 @@
 #pragma once
 
 // clang-format off
-#include "os/win32/windows_lean.h"
+#include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
 // clang-format on

@@ -1,6 +1,7 @@
 // The resources of the built VornakStarter.EXE, read back from the file: the
-// two dialog templates against the layout the other front ends use, the
-// combo-box data, the About string and the version record.
+// two dialog templates against the table the other front ends use (made from
+// the same .rc at build time), the combo-box data, the About string and the
+// version record.
 #include "ui/win32/resources.h"
 
 #include <gmock/gmock.h>

@@ -1,13 +1,14 @@
 // The launcher's start-up in a folder of any depth: takes its own path, makes
 // its folder the working directory and reads "beside.txt" by that relative
 // name. Writes the three results, one a line, to the file VS_RECORD_FILE names.
+#include <windows.h>
+
 #include <cstdio>
 #include <fstream>
 #include <string>
 
 #include "dialog/startup_rules.h"
 #include "os/win32/win32_program_location.h"
-#include "os/win32/windows_lean.h"
 
 int main() {
   char record[MAX_PATH];
