@@ -128,7 +128,7 @@ TEST_F(WineStart, ParametersArriveInTheCodePageOfTheLocale) {
   environment.set("LC_CTYPE", nullptr);
   environment.set("LANG", "pl_PL.UTF-8");
   TempDir root;
-  InstalledGame game{root.path(), kFolders, VS_WINE_RELAY_PATH};
+  InstalledGame game{root.path(), kFolders, VS_WINE_RELAY_DIR};
   game.writeMod("MyMod.INI", "Mine", "mine.mod");
   install(game);
   game.open();
