@@ -1,5 +1,6 @@
 #include "core/archives/archive_switch.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "core/archives/archive_list.h"
@@ -13,7 +14,8 @@ constexpr std::string_view kArchiveExtension = ".mod";
 
 // A listed name must stay inside the two directories.
 bool isPlainFileName(std::string_view name) {
-  return name.find_first_of("/\\") == std::string_view::npos && name != "." && name != "..";
+  return std::none_of(name.begin(), name.end(), [](char c) { return c == '/' || c == '\\'; }) &&
+         name != "." && name != "..";
 }
 
 // data path, arrow, parking path: written into one buffer that every line of

@@ -1,3 +1,6 @@
+#ifndef _GNU_SOURCE
+#define _GNU_SOURCE
+#endif
 #include "os/posix/folder_entries.h"
 
 #include <fcntl.h>
@@ -32,16 +35,22 @@ int openInside(int parent, const std::string& name, const std::vector<std::strin
 
 }  // namespace
 
-DIR* openListing(int folder) {
+int openListing(int folder) {
   // A descriptor of its own, so the listing neither moves nor closes the
   // caller's.
-  const int fd = ::openat(folder, ".", kFolderFlags);
-  if (fd < 0)
-    return nullptr;
-  DIR* listing = ::fdopendir(fd);
-  if (listing == nullptr)
-    ::close(fd);
-  return listing;
+  return ::openat(folder, ".", kFolderFlags);
+}
+
+long readEntries(int fd, char* block, std::size_t size) {
+  for (;;) {
+    const ssize_t got = ::getdents64(fd, block, size);
+    if (got >= 0 || errno != EINTR)
+      return static_cast<long>(got);
+  }
+}
+
+void closeListing(int fd) {
+  ::close(fd);
 }
 
 OpenFolder::OpenFolder(const std::string& path) {

@@ -4,6 +4,7 @@
 
 #include <dirent.h>
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,20 +56,32 @@ std::string otherSpelling(int folder, std::string_view name);
 
 // --- implementation of the template
 
-DIR* openListing(int folder);
+// Reads the next block of entries of `fd` (its own descriptor of the
+// folder) into `block`; the bytes read, 0 at the end, -1 on an error.
+long readEntries(int fd, char* block, std::size_t size);
+int openListing(int folder);
+void closeListing(int fd);
 
+// Straight from the kernel into a block on the stack: a DIR would take a
+// 32 KB heap block for every listing.
 template <class Visit>
 void forEachEntry(int folder, Visit visit) {
-  DIR* listing = openListing(folder);
-  if (listing == nullptr)
+  const int fd = openListing(folder);
+  if (fd < 0)
     return;
-  while (const dirent* entry = ::readdir(listing)) {
-    const char* name = entry->d_name;
-    if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
-      continue;
-    visit(name, entry->d_type);
+  alignas(8) char block[32 * 1024];
+  long got;
+  while ((got = readEntries(fd, block, sizeof block)) > 0) {
+    for (long at = 0; at < got;) {
+      const auto* entry = reinterpret_cast<const dirent64*>(block + at);
+      at += entry->d_reclen;
+      const char* name = entry->d_name;
+      if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+        continue;
+      visit(name, entry->d_type);
+    }
   }
-  ::closedir(listing);
+  closeListing(fd);
 }
 
 }  // namespace vs

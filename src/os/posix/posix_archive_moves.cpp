@@ -24,25 +24,18 @@ std::optional<std::string> outcome(int error) {
   return std::string(std::strerror(error));
 }
 
-// Names equal without regard to case lie side by side in name order, which
-// sorts by the capitals first.
-bool capitalsLess(std::string_view a, std::string_view b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return static_cast<unsigned char>(upperAscii(x)) < static_cast<unsigned char>(upperAscii(y));
-  });
-}
-
-// Views of the NUL-separated names in `names`, sorted in name order.
-std::vector<std::string_view> sortedViews(const std::string& names, std::size_t count) {
-  std::vector<std::string_view> views;
-  views.reserve(count);
-  for (std::size_t begin = 0; begin < names.size();) {
-    const std::size_t end = names.find('\0', begin);
-    views.emplace_back(names.data() + begin, end - begin);
+// Views of the names that `ends` closes in `names`, where each name is
+// followed by a NUL byte.
+std::vector<std::string_view> views(const std::string& names,
+                                    const std::vector<std::size_t>& ends) {
+  std::vector<std::string_view> result;
+  result.reserve(ends.size());
+  std::size_t begin = 0;
+  for (const std::size_t end : ends) {
+    result.emplace_back(names.data() + begin, end - begin);
     begin = end + 1;
   }
-  std::sort(views.begin(), views.end(), nameOrderLess);
-  return views;
+  return result;
 }
 
 bool sameEntry(int folder, const char* name, const struct stat& entry) {
@@ -69,7 +62,7 @@ PosixArchiveMoves::PosixArchiveMoves(const ArchiveDirectories& dirs)
 std::vector<std::string_view> PosixArchiveMoves::parkable(std::string_view extension) {
   names_.clear();
   folderNames_.clear();
-  std::size_t count = 0;
+  std::vector<std::size_t> ends;
   if (data_.fd() >= 0) {
     forEachEntry(data_.fd(), [&](const char* name, unsigned char type) {
       const std::string_view entry(name);
@@ -77,12 +70,15 @@ std::vector<std::string_view> PosixArchiveMoves::parkable(std::string_view exten
         folderNames_.emplace_back(entry);
       if (!endsWithIgnoringAsciiCase(entry, extension) || isSpecialEntry(data_.fd(), name, type))
         return;
-      names_.append(entry).push_back('\0');
-      ++count;
+      names_.append(entry);
+      ends.push_back(names_.size());
+      names_.push_back('\0');
     });
     dataListed_ = true;
   }
-  return sortedViews(names_, count);
+  std::vector<std::string_view> names = views(names_, ends);
+  sortInNameOrder(names);
+  return names;
 }
 
 const OpenFolder& PosixArchiveMoves::parking() {
@@ -126,25 +122,39 @@ std::optional<std::string> PosixArchiveMoves::bringBack(std::string_view name) {
   return outcome(bringBackListed(name));
 }
 
+// In name order, which sorts by the capitals first: the spellings of one
+// name lie side by side.
 void PosixArchiveMoves::listParking() {
   parkingListed_ = true;
-  std::size_t count = 0;
+  std::vector<std::size_t> ends;
   forEachEntry(parking_.fd(), [&](const char* name, unsigned char) {
-    parkedNames_.append(name).push_back('\0');
-    ++count;
+    parkedNames_.append(name);
+    ends.push_back(parkedNames_.size());
+    parkedNames_.push_back('\0');
   });
+  parkedCapitals_.resize(parkedNames_.size());
+  std::transform(parkedNames_.begin(), parkedNames_.end(), parkedCapitals_.begin(),
+                 [](char c) { return upperAscii(c); });
+  std::vector<std::string_view> names = views(parkedNames_, ends);
+  sortInNameOrder(names);
   parked_.clear();
-  for (const std::string_view name : sortedViews(parkedNames_, count)) parked_.push_back({name});
+  parked_.reserve(names.size());
+  for (const std::string_view name : names) {
+    const auto at = static_cast<std::size_t>(name.data() - parkedNames_.data());
+    parked_.push_back({std::string_view(parkedCapitals_).substr(at, name.size()), name});
+  }
 }
 
 // The listing decides which spelling moves: the exact one, else the first
 // other. What we moved away is marked gone; a name that has gone meanwhile
 // without us gives way to the next spelling.
 int PosixArchiveMoves::bringBackListed(std::string_view name) {
-  const auto less = [](const Parked& a, std::string_view b) { return capitalsLess(a.name, b); };
-  const auto greater = [](std::string_view a, const Parked& b) { return capitalsLess(a, b.name); };
-  const auto first = std::lower_bound(parked_.begin(), parked_.end(), name, less);
-  const auto last = std::upper_bound(first, parked_.end(), name, greater);
+  capitals_.resize(name.size());
+  std::transform(name.begin(), name.end(), capitals_.begin(), [](char c) { return upperAscii(c); });
+  const std::string_view key = capitals_;
+  const auto [first, last] =
+      std::equal_range(parked_.begin(), parked_.end(), Parked{key, {}},
+                       [](const Parked& a, const Parked& b) { return a.capitals < b.capitals; });
   const char* const target = terminated(name);
   bool tried = false;
   for (const bool exact : {true, false}) {

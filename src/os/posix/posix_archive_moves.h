@@ -23,8 +23,10 @@ class PosixArchiveMoves : public ArchiveMoves {
   std::optional<std::string> bringBack(std::string_view name) override;
 
  private:
-  // A name of the parking folder's listing; `gone` once moved away by us.
+  // A name of the parking folder's listing with its capitals; `gone` once
+  // moved away by us.
   struct Parked {
+    std::string_view capitals;
     std::string_view name;
     bool gone = false;
   };
@@ -44,10 +46,11 @@ class PosixArchiveMoves : public ArchiveMoves {
   std::string names_;
   std::vector<std::string> folderNames_;
   bool dataListed_ = false;
-  std::string parkedNames_;
+  std::string parkedNames_, parkedCapitals_;
   std::vector<Parked> parked_;  // in name order
   bool parkingListed_ = false;
   std::string name_;  // the name of the current move, NUL-terminated
+  std::string capitals_;
 };
 
 // 0 or the errno of a move that never replaces, relative to two open folders
