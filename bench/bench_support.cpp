@@ -1,13 +1,40 @@
 #include "bench_support.h"
 
+#include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace vs::bench {
 
 double millisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+namespace {
+
+double processCpuMilliseconds() {
+  timespec now{};
+  ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+}  // namespace
+
+Stopwatch::Stopwatch() : wall_(Clock::now()), cpu_(processCpuMilliseconds()) {}
+
+double Stopwatch::wallMilliseconds() const {
+  return millisecondsSince(wall_);
+}
+
+double Stopwatch::cpuMilliseconds() const {
+  return processCpuMilliseconds() - cpu_;
+}
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
 }
 
 std::string archiveName(int number) {

@@ -17,6 +17,23 @@ using Clock = std::chrono::steady_clock;
 
 double millisecondsSince(Clock::time_point start);
 
+// Wall time and the CPU time of the whole process, both in milliseconds. On a
+// machine that others load too, a process waits for a core for a while that
+// only the wall clock counts: the CPU time is the figure that survives it
+// (the measured work never waits for a disk or a child).
+class Stopwatch {
+ public:
+  Stopwatch();
+  double wallMilliseconds() const;
+  double cpuMilliseconds() const;
+
+ private:
+  Clock::time_point wall_;
+  double cpu_;
+};
+
+double median(std::vector<double> values);
+
 // "archive000042.mod": names of one length, so every size costs the same per name.
 std::string archiveName(int number);
 

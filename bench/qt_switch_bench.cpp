@@ -1,16 +1,19 @@
 // The archive switch before a start, through the real dialog on the Qt front
 // end offscreen: park 10,000 archives, bring 5,000 back, with every log line
-// shown as it comes. Prints the time and the log's paints, and the same switch
-// on the headless host for comparison.
+// shown as it comes. Side by side, round by round, with the same switch on the
+// headless host; prints the medians, their ratio and the log's paints.
 #include <QApplication>
 #include <QListWidget>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "bench_support.h"
 #include "dialog/resources.h"
@@ -24,9 +27,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using vs::bench::archiveName;
+using vs::bench::median;
 
 constexpr int kArchives = 10000;
 constexpr int kActivated = 5000;
+constexpr int kRounds = 9;
 
 // A game directory whose data directory holds every archive.
 fs::path makeGame(const fs::path& root) {
@@ -37,47 +42,67 @@ fs::path makeGame(const fs::path& root) {
   return root / "bin";
 }
 
+// Every parked archive back into the data directory, as before a round.
+void unpark(const fs::path& root) {
+  for (const auto& entry : fs::directory_iterator(root / "data" / "modvdf"))
+    fs::rename(entry.path(), root / "data" / entry.path().filename());
+}
+
 std::string activatedList() {
   std::string vdf;
   for (int i = 0; i < kActivated; ++i) vdf += archiveName(i * 2) + " ";
   return vdf;
 }
 
-struct Figures {
-  double seconds = 0;
-  int paints = 0;
-  int lines = 0;
-};
-
-template <class Open, class Paints, class Lines>
-Figures switchArchives(vs::DialogHost& host, const fs::path& root, Open open, Paints paints,
-                       Lines lines) {
-  const fs::path bin = makeGame(root);
+// One front end's dialog open in a game of its own.
+struct Side {
+  fs::path root;
   vs::PosixFileSystem files;
   vs::bench::NoProcesses processes;
-  vs::bench::NoSettings settings(true);
-  vs::bench::BenchLocation location((bin / "VornakStarter").string());
-  vs::StarterDialog dialog(vs::Services{host, files, processes, settings, location});
-  auto window = open(dialog);
-  QApplication::processEvents();  // on screen before the first line
-  const std::string vdf = activatedList();
-  const int paintsBefore = paints(*window);
+  vs::bench::NoSettings settings{true};
+  vs::bench::BenchLocation location;
+  vs::StarterDialog dialog;
+  std::function<void()> clearLog;
+  std::function<int()> paints, lines;
 
-  const auto started = std::chrono::steady_clock::now();
-  dialog.deactivateModArchives();
-  dialog.activateModArchives(vdf);
-  QApplication::processEvents();  // the last gathered line reaches the screen
-  const auto elapsed = std::chrono::steady_clock::now() - started;
+  Side(vs::DialogHost& host, const fs::path& gameRoot)
+      : root(gameRoot),
+        location((makeGame(gameRoot) / "VornakStarter").string()),
+        dialog(vs::Services{host, files, processes, settings, location}) {}
 
-  Figures figures{std::chrono::duration<double>(elapsed).count(), paints(*window) - paintsBefore,
-                  lines(*window)};
-  window.reset();
-  return figures;
-}
+  // The switch's log lines alone, without a move: what the front end adds.
+  std::pair<double, double> timeLogOnly(const std::vector<std::string>& lines) {
+    clearLog();
+    QApplication::processEvents();
+    const vs::bench::Stopwatch watch;
+    for (const std::string& line : lines) {
+      dialog.archiveLog.AddString(line);
+      dialog.archiveLog.UpdateWindow();
+    }
+    QApplication::processEvents();
+    return {watch.wallMilliseconds(), watch.cpuMilliseconds()};
+  }
+
+  // One switch, timed up to the last line on screen; checked afterwards.
+  std::pair<double, double> timeSwitch(const std::string& vdf) {
+    fs::current_path(root / "bin");
+    unpark(root);
+    clearLog();
+    QApplication::processEvents();
+    const vs::bench::Stopwatch watch;
+    dialog.deactivateModArchives();
+    dialog.activateModArchives(vdf);
+    QApplication::processEvents();  // the last gathered line reaches the screen
+    const std::pair<double, double> times{watch.wallMilliseconds(), watch.cpuMilliseconds()};
+    if (lines() != kArchives + kActivated)
+      throw std::runtime_error("a log line is missing");
+    return times;
+  }
+};
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv) try {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr)
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
@@ -85,32 +110,81 @@ int main(int argc, char** argv) {
   const fs::path root = fs::temp_directory_path() / "vs_qt_switch_bench";
 
   vs::QtHost qtHost{vs::starterResources()};
-  std::unique_ptr<vs::PaintCounter> logPaints;  // watches the log from the first count on
-  const Figures qt = switchArchives(
-      qtHost, root, [&](vs::StarterDialog& d) { return qtHost.open(d); },
-      [&](vs::QtWindow& w) {
-        if (!logPaints)
-          logPaints = std::make_unique<vs::PaintCounter>(
-              w.controlAs<QListWidget>(vs::IDC_ARCHIVELOG)->viewport());
-        return logPaints->paints();
-      },
-      [](vs::QtWindow& w) { return w.controlAs<QListWidget>(vs::IDC_ARCHIVELOG)->count(); });
-  fs::current_path(start);
+  Side qt(qtHost, root / "qt");
+  auto qtWindow = qtHost.open(qt.dialog);
+  auto* log = qtWindow->controlAs<QListWidget>(vs::IDC_ARCHIVELOG);
+  vs::PaintCounter logPaints(log->viewport());
+  qt.clearLog = [&] { qtWindow->clearLines(vs::IDC_ARCHIVELOG); };
+  qt.paints = [&] { return logPaints.paints(); };
+  qt.lines = [&] { return log->count(); };
 
   vs::HeadlessHost headlessHost;
-  const Figures headless = switchArchives(
-      headlessHost, root, [&](vs::StarterDialog& d) { return headlessHost.open(d); },
-      [](vs::HeadlessWindow& w) { return w.control(vs::IDC_ARCHIVELOG).repaints; },
-      [](vs::HeadlessWindow& w) {
-        return static_cast<int>(w.control(vs::IDC_ARCHIVELOG).lines.size());
-      });
+  Side headless(headlessHost, root / "headless");
+  auto headlessWindow = headlessHost.open(headless.dialog);
+  vs::HeadlessControl& headlessLog = headlessWindow->control(vs::IDC_ARCHIVELOG);
+  headless.clearLog = [&] { headlessLog.lines.clear(); };
+  headless.paints = [&] { return headlessLog.repaints; };
+  headless.lines = [&] { return static_cast<int>(headlessLog.lines.size()); };
+  QApplication::processEvents();  // both on screen before the first line
+
+  const std::string vdf = activatedList();
+  std::vector<double> qtWall, qtCpu, headlessWall, headlessCpu, wallRatios, cpuRatios, paints;
+  int requests = 0;
+  for (int round = 0; round < kRounds; ++round) {
+    // Turn about, so neither always runs on a cache the other warmed.
+    const int paintsBefore = qt.paints(), requestsBefore = headless.paints();
+    std::pair<double, double> q, h;
+    if (round % 2 == 0) {
+      q = qt.timeSwitch(vdf);
+      h = headless.timeSwitch(vdf);
+    } else {
+      h = headless.timeSwitch(vdf);
+      q = qt.timeSwitch(vdf);
+    }
+    qtWall.push_back(q.first);
+    qtCpu.push_back(q.second);
+    headlessWall.push_back(h.first);
+    headlessCpu.push_back(h.second);
+    wallRatios.push_back(q.first / h.first);
+    cpuRatios.push_back(q.second / h.second);
+    paints.push_back(qt.paints() - paintsBefore);
+    requests = headless.paints() - requestsBefore;
+  }
+  std::vector<std::string> logLines;
+  for (int i = 0; i < kArchives; ++i)
+    logLines.push_back("../data/" + archiveName(i) + " --> ../data/modvdf/" + archiveName(i));
+  for (int i = 0; i < kActivated; ++i)
+    logLines.push_back("../data/" + archiveName(2 * i) + " <-- ../data/modvdf/" +
+                       archiveName(2 * i));
+  std::vector<double> qtLogCpu, headlessLogCpu;
+  for (int round = 0; round < kRounds; ++round) {
+    qtLogCpu.push_back(qt.timeLogOnly(logLines).second);
+    headlessLogCpu.push_back(headless.timeLogOnly(logLines).second);
+  }
+  qtWindow.reset();
+  headlessWindow.reset();
   fs::current_path(start);
   fs::remove_all(root);
 
-  std::printf("archive switch: park %d, activate %d\n", kArchives, kActivated);
-  std::printf("  Qt offscreen: %.3f s, %d log lines, %d log paints for %d repaint requests\n",
-              qt.seconds, qt.lines, qt.paints, headless.paints);
-  std::printf("  headless:     %.3f s\n", headless.seconds);
-  std::printf("  ratio Qt / headless: %.2f\n", qt.seconds / headless.seconds);
+  std::printf("archive switch: park %d, activate %d, %d log lines, medians of %d rounds\n",
+              kArchives, kActivated, kArchives + kActivated, kRounds);
+  std::printf(
+      "  Qt offscreen: wall %7.2f ms   CPU %7.2f ms   %.0f log paints (at most %.0f) for %d "
+      "repaint requests\n",
+      median(qtWall), median(qtCpu), median(paints),
+      *std::max_element(paints.begin(), paints.end()), requests);
+  std::printf("  headless:     wall %7.2f ms   CPU %7.2f ms\n", median(headlessWall),
+              median(headlessCpu));
+  const auto [cpuLow, cpuHigh] = std::minmax_element(cpuRatios.begin(), cpuRatios.end());
+  const auto [wallLow, wallHigh] = std::minmax_element(wallRatios.begin(), wallRatios.end());
+  std::printf(
+      "  ratio Qt / headless, median of the rounds': CPU %.3f (%.3f to %.3f), wall %.3f (%.3f to "
+      "%.3f); target at most 1.10\n",
+      median(cpuRatios), *cpuLow, *cpuHigh, median(wallRatios), *wallLow, *wallHigh);
+  std::printf("the log lines alone, without a move: Qt CPU %.2f ms, headless CPU %.2f ms\n",
+              median(qtLogCpu), median(headlessLogCpu));
   return 0;
+} catch (const std::exception& error) {
+  std::fprintf(stderr, "qt_switch_bench: %s\n", error.what());
+  return 1;
 }

@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "bench_support.h"
+
+using vs::bench::median;
 #include "dialog/starter_dialog.h"
 #include "os/posix/posix_file_system.h"
 #include "support/headless/headless_host.h"
@@ -24,7 +26,7 @@
 namespace {
 
 constexpr int kFiles = 10000;
-constexpr int kRounds = 7;
+constexpr int kRounds = 11;
 
 std::string modText(int n) {
   std::string text = "; a mod of the benchmark\n[info]\n";
@@ -49,12 +51,16 @@ void layOut(const std::filesystem::path& dir, bool mixedCase) {
   }
 }
 
-double seconds(std::chrono::steady_clock::duration d) {
-  return std::chrono::duration<double>(d).count();
+struct Time {
+  double wall, cpu;  // milliseconds
+};
+
+Time since(const vs::bench::Stopwatch& watch) {
+  return {watch.wallMilliseconds(), watch.cpuMilliseconds()};
 }
 
 // Opens the dialog, which lists every file; returns the time and the count.
-double timeScan(int& listed) {
+Time timeScan(int& listed) {
   vs::HeadlessHost host;
   vs::PosixFileSystem files;
   vs::bench::NoProcesses processes;
@@ -62,12 +68,12 @@ double timeScan(int& listed) {
   vs::bench::BenchLocation location("");  // the benchmark directory is the working one
   auto dialog =
       std::make_unique<vs::StarterDialog>(vs::Services{host, files, processes, settings, location});
-  const auto start = std::chrono::steady_clock::now();
+  const vs::bench::Stopwatch watch;
   auto window = host.open(*dialog);
-  const auto elapsed = std::chrono::steady_clock::now() - start;
+  const Time elapsed = since(watch);
   listed = window->itemCount(vs::IDC_MODLIST);
   dialog->attachControls(nullptr);
-  return seconds(elapsed);
+  return elapsed;
 }
 
 std::vector<std::string> listNames() {
@@ -83,11 +89,11 @@ std::vector<std::string> listNames() {
 
 // Each file opened, read to its end and closed; `withListing` adds the
 // directory listing the scan cannot do without.
-double timeBare(bool withListing, std::size_t& bytes) {
+Time timeBare(bool withListing, std::size_t& bytes) {
   static const std::vector<std::string> listed = listNames();
   char buffer[4096];
   bytes = 0;
-  const auto start = std::chrono::steady_clock::now();
+  const vs::bench::Stopwatch watch;
   const std::vector<std::string> names = withListing ? listNames() : listed;
   for (const auto& name : names) {
     const int fd = ::open(name.c_str(), O_RDONLY);
@@ -97,12 +103,29 @@ double timeBare(bool withListing, std::size_t& bytes) {
     while ((got = ::read(fd, buffer, sizeof buffer)) > 0) bytes += static_cast<std::size_t>(got);
     ::close(fd);
   }
-  return seconds(std::chrono::steady_clock::now() - start);
+  return since(watch);
 }
 
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
+// Wall and CPU times of one kind over the rounds, and their ratios to
+// another's of the same rounds.
+struct Series {
+  std::vector<double> wall, cpu;
+  void add(const Time& time) {
+    wall.push_back(time.wall);
+    cpu.push_back(time.cpu);
+  }
+};
+
+void printRatio(const char* label, const Series& a, const Series& b) {
+  std::vector<double> cpu, wall;
+  for (std::size_t i = 0; i < a.cpu.size(); ++i) {
+    cpu.push_back(a.cpu[i] / b.cpu[i]);
+    wall.push_back(a.wall[i] / b.wall[i]);
+  }
+  const auto [cpuLow, cpuHigh] = std::minmax_element(cpu.begin(), cpu.end());
+  const auto [wallLow, wallHigh] = std::minmax_element(wall.begin(), wall.end());
+  std::printf("  %-38s CPU %.3f (%.3f to %.3f), wall %.3f (%.3f to %.3f)\n", label, median(cpu),
+              *cpuLow, *cpuHigh, median(wall), *wallLow, *wallHigh);
 }
 
 }  // namespace
@@ -127,25 +150,34 @@ int main() {
   timeScan(listed);
   timeBare(false, bytes);
 
-  std::vector<double> scan, bare, bareListing, mixed;
+  Series scan, bare, bareListing, mixed;
   for (int round = 0; round < kRounds; ++round) {
     std::filesystem::current_path(dir);
-    scan.push_back(timeScan(listed));
-    bare.push_back(timeBare(false, bytes));
-    bareListing.push_back(timeBare(true, bytes));
+    scan.add(timeScan(listed));
+    bare.add(timeBare(false, bytes));
+    bareListing.add(timeBare(true, bytes));
     std::filesystem::current_path(mixedDir);
-    mixed.push_back(timeScan(mixedListed));
+    mixed.add(timeScan(mixedListed));
   }
 
   std::filesystem::current_path(previous);
   std::filesystem::remove_all(root);
 
-  const double s = median(scan), b = median(bare), bl = median(bareListing), m = median(mixed);
-  std::printf("scan benchmark: %d files, %zu bytes, median of %d rounds\n", kFiles, bytes, kRounds);
-  std::printf("  scanMods (dialog start-up, %d listed)  %8.2f ms\n", listed, s * 1e3);
-  std::printf("  bare open/read/close                  %8.2f ms   ratio %.2f\n", b * 1e3, s / b);
-  std::printf("  bare listing + open/read/close        %8.2f ms   ratio %.2f\n", bl * 1e3, s / bl);
-  std::printf("  scanMods, names in mixed case (%d)  %8.2f ms   against lower case %.2f\n",
-              mixedListed, m * 1e3, m / s);
+  std::printf("scan benchmark: %d files, %zu bytes, medians of %d rounds\n", kFiles, bytes,
+              kRounds);
+  const auto print = [](const char* label, const Series& series) {
+    std::printf("  %-38s wall %8.2f ms   CPU %8.2f ms\n", label, median(series.wall),
+                median(series.cpu));
+  };
+  print("scanMods (dialog start-up)", scan);
+  print("bare open/read/close", bare);
+  print("bare listing + open/read/close", bareListing);
+  print("scanMods, names in mixed case", mixed);
+  std::printf("ratios, median of the rounds' (lowest to highest):\n");
+  printRatio("scan / bare listing + loop", scan, bareListing);
+  printRatio("scan / bare loop", scan, bare);
+  printRatio("mixed case / lower case", mixed, scan);
+  std::printf("  listed: %d and %d of %d; target for the first ratio at most 1.10\n", listed,
+              mixedListed, kFiles);
   return listed == kFiles && mixedListed == kFiles ? 0 : 1;
 }

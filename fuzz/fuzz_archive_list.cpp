@@ -2,14 +2,15 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "core/archives/archive_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string vdf(reinterpret_cast<const char*>(data), size);
   std::size_t total = 0;
-  for (const std::string& name : vs::splitArchiveList(vdf)) {
-    if (name.size() < 2 || name.find(' ') != std::string::npos)
+  for (const std::string_view name : vs::splitArchiveList(vdf)) {
+    if (name.size() < 2 || name.find(' ') != std::string_view::npos)
       std::abort();
     if (vdf.find(name) == std::string::npos)
       std::abort();

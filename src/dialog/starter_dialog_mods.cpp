@@ -1,6 +1,6 @@
 // StarterDialog: filling the mod list and the description panel.
 #include <memory>
-#include <unordered_set>
+#include <vector>
 
 #include "core/mods/mod_info.h"
 #include "core/mods/mod_list_rules.h"
@@ -12,16 +12,18 @@ int StarterDialog::scanMods() {
   int n = 0;
   const int images = controls().imageCount(modImages);
   // Names that differ only in case (possible where the file system tells
-  // them apart) are one file to the game: only the first is read.
-  std::unordered_set<std::string> seen;
-  for (const std::string& found : services_.files.findByExtension("", ".ini")) {
-    const std::string name = lowerAscii(found);
-    if (!seen.insert(name).second)
+  // them apart) are one file to the game: only the first is read. The
+  // search yields them side by side, so the one before is all to compare.
+  const std::vector<std::string> found = services_.files.findByExtension("", ".ini");
+  for (std::size_t i = 0; i < found.size(); ++i) {
+    if (i > 0 && equalsIgnoringAsciiCase(found[i], found[i - 1]))
       continue;
-    auto record = std::make_unique<ModInfo>(name, services_.files.openForReading(found).get());
+    std::string name = lowerAscii(found[i]);
+    auto record =
+        std::make_unique<ModInfo>(std::move(name), services_.files.openForReading(found[i]).get());
     if (!record->valid)
       continue;
-    modList.InsertItem(n, itemText(*record), imageIndex(*record, name, images));
+    modList.InsertItem(n, itemText(*record), imageIndex(*record, record->fileName, images));
     modList.SetItemData(n, reinterpret_cast<ItemData>(record.get()));
     listedRecords_.push_back(std::move(record));
     if (n == selectedItem)

@@ -2,11 +2,11 @@
 
 namespace vs {
 
-std::vector<std::string> splitArchiveList(const std::string& vdf) {
-  constexpr const char* kTrimSet = " ;\n\r";
-  std::vector<std::string> names;
+std::vector<std::string_view> splitArchiveList(std::string_view vdf) {
+  constexpr std::string_view kTrimSet = " ;\n\r";
+  std::vector<std::string_view> names;
   const auto first = vdf.find_first_not_of(kTrimSet);
-  if (first == std::string::npos)
+  if (first == std::string_view::npos)
     return names;
   const auto last = vdf.find_last_not_of(kTrimSet);
 
@@ -14,7 +14,7 @@ std::vector<std::string> splitArchiveList(const std::string& vdf) {
   std::size_t start = first;
   while (start <= last) {
     auto blank = vdf.find(' ', start);
-    if (blank == std::string::npos || blank > last)
+    if (blank == std::string_view::npos || blank > last)
       blank = last + 1;
     if (blank - start >= 2)
       names.push_back(vdf.substr(start, blank - start));

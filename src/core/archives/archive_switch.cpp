@@ -1,20 +1,33 @@
 #include "core/archives/archive_switch.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "core/archives/archive_list.h"
 
 namespace vs {
 namespace {
 
-const char* const kParkArrow = " --> ";
-const char* const kActivateArrow = " <-- ";
+constexpr std::string_view kParkArrow = " --> ";
+constexpr std::string_view kActivateArrow = " <-- ";
+constexpr std::string_view kArchiveExtension = ".mod";
 
 // A listed name must stay inside the two directories.
-bool isPlainFileName(const std::string& name) {
-  return name.find_first_of("/\\") == std::string::npos && name != "." && name != "..";
+bool isPlainFileName(std::string_view name) {
+  return std::none_of(name.begin(), name.end(), [](char c) { return c == '/' || c == '\\'; }) &&
+         name != "." && name != "..";
 }
 
-std::string outcome(const std::optional<std::string>& failure) {
-  return failure ? " (failed: " + *failure + ")" : "";
+// data path, arrow, parking path: written into one buffer that every line of
+// an operation reuses.
+void composeLine(std::string& line, const ArchiveDirectories& dirs, std::string_view name,
+                 std::string_view arrow) {
+  line.assign(dirs.data).append(name).append(arrow).append(dirs.parking).append(name);
+}
+
+void appendOutcome(std::string& line, const std::optional<std::string>& failure) {
+  if (failure)
+    line.append(" (failed: ").append(*failure).append(")");
 }
 
 }  // namespace
@@ -24,27 +37,36 @@ ArchiveDirectories archiveDirectories(char separator) {
   return {data, data + "modvdf" + separator};
 }
 
+// The names are collected before the first move, so the moves cannot disturb
+// the search; each line follows its move.
 void parkArchives(ArchiveFolders& files, const ArchiveDirectories& dirs, const LogLine& log) {
-  // Collected first, so the moves cannot disturb the search.
-  for (const std::string& name : files.findByExtension(dirs.data, ".mod")) {
-    const std::string dataPath = dirs.data + name;
-    const std::string parkingPath = dirs.parking + name;
-    log(dataPath + kParkArrow + parkingPath + outcome(files.moveNoReplace(dataPath, parkingPath)));
+  const auto moves = files.openArchiveMoves(dirs);
+  std::string line;
+  for (const std::string_view name : moves->parkable(kArchiveExtension)) {
+    const auto failure = moves->park(name);
+    composeLine(line, dirs, name, kParkArrow);
+    appendOutcome(line, failure);
+    log(line);
   }
 }
 
 void activateArchives(ArchiveFolders& files, const ArchiveDirectories& dirs, const std::string& vdf,
                       const LogLine& log) {
-  for (const std::string& name : splitArchiveList(vdf)) {
-    const std::string dataPath = dirs.data + name;
-    const std::string parkingPath = dirs.parking + name;
-    const std::string line = dataPath + kActivateArrow + parkingPath;
+  const std::vector<std::string_view> names = splitArchiveList(vdf);
+  if (names.empty())
+    return;
+  const auto moves = files.openArchiveMoves(dirs);
+  std::string line;
+  for (const std::string_view name : names) {
     if (!isPlainFileName(name)) {
-      log(line + " (refused: not a plain file name)");
+      composeLine(line, dirs, name, kActivateArrow);
+      log(line.append(" (refused: not a plain file name)"));
       continue;
     }
-    const std::string parked = files.resolveExisting(parkingPath);
-    log(line + outcome(files.moveNoReplace(parked, dataPath)));
+    const auto failure = moves->bringBack(name);
+    composeLine(line, dirs, name, kActivateArrow);
+    appendOutcome(line, failure);
+    log(line);
   }
 }
 

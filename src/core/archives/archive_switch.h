@@ -9,11 +9,6 @@
 
 namespace vs {
 
-struct ArchiveDirectories {
-  std::string data;     // "../data/" (POSIX) or "..\data\" (Windows)
-  std::string parking;  // "../data/modvdf/" or "..\data\modvdf\"
-};
-
 ArchiveDirectories archiveDirectories(char separator);
 
 using LogLine = std::function<void(const std::string&)>;

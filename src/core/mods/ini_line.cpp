@@ -57,8 +57,10 @@ std::optional<KeyLineView> viewKeyLine(std::string_view piece) {
     return std::nullopt;
   // The trim set holds no letter, so trimming before lowering gives the same key.
   const std::string_view key = trimIniText(piece.substr(0, equals));
+  // Every line of every INI file passes here: the length sorts out most keys
+  // before a letter is compared.
   for (const auto& candidate : kKeys) {
-    if (equalsIgnoringAsciiCase(key, candidate.name))
+    if (key.size() == candidate.name.size() && equalsIgnoringAsciiCase(key, candidate.name))
       return KeyLineView{candidate.key, trimIniText(piece.substr(equals + 1))};
   }
   return std::nullopt;

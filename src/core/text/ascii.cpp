@@ -22,4 +22,9 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+bool endsWithIgnoringAsciiCase(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() &&
+         equalsIgnoringAsciiCase(text.substr(text.size() - end.size()), end);
+}
+
 }  // namespace vs

@@ -18,5 +18,7 @@ std::string upperAscii(std::string text);
 
 // Equal once both are lowered that way; compared in place, without copies.
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
+// Whether `text` ends in `end` that way (`text` equal to `end` too).
+bool endsWithIgnoringAsciiCase(std::string_view text, std::string_view end);
 
 }  // namespace vs

@@ -15,5 +15,6 @@ namespace vs {
 bool nameOrderLess(std::string_view a, std::string_view b);
 
 void sortInNameOrder(std::vector<std::string>& names);
+void sortInNameOrder(std::vector<std::string_view>& names);
 
 }  // namespace vs

@@ -108,19 +108,6 @@ std::string CaseInsensitivePaths::resolve(const std::string& path) {
   return directory + (found ? *found : name);
 }
 
-// Called twice for every move of a switch: the usual case, folders spelled
-// as on disk, costs one copy.
-std::string CaseInsensitivePaths::resolveFolders(const std::string& path) {
-  const std::size_t cut = lastSeparator(path);
-  const std::string& onDisk = folder(path.substr(0, cut));
-  if (onDisk.size() == cut && path.compare(0, cut, onDisk) == 0)
-    return path;
-  std::string resolved;
-  resolved.reserve(onDisk.size() + path.size() - cut);
-  resolved.append(onDisk).append(path, cut);
-  return resolved;
-}
-
 void CaseInsensitivePaths::forget() {
   folders_.clear();
   listings_.clear();

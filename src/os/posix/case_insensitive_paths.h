@@ -2,11 +2,9 @@
 // to ASCII case, an exact match first, else the first of the names that
 // differ only in case (in name order).
 //
-// A switch of thousands of archives resolves thousands of paths in the same
-// two folders, so a folder's spelling on disk and a folder's listing are each
-// found once and kept for a second; a later operation starts afresh with
-// forget(). A name found in a kept listing that has gone meanwhile is looked
-// for again by the caller after forget().
+// A scan of thousands of files resolves paths in the same folder, so a
+// folder's spelling on disk and a folder's listing are each found once and
+// kept for a second; a later operation starts afresh with forget().
 #pragma once
 
 #include <chrono>
@@ -24,9 +22,6 @@ class CaseInsensitivePaths {
   const std::string& folder(const std::string& directory);
   // `path` resolved in full: its folder, then its last component.
   std::string resolve(const std::string& path);
-  // Only the folder resolved: the last component stays as written, the name
-  // a move gives its target.
-  std::string resolveFolders(const std::string& path);
   void forget();
 
  private:

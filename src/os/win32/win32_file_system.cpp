@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "core/text/ascii.h"
+#include "os/win32/win32_archive_moves.h"
 
 namespace vs {
 
@@ -35,11 +36,8 @@ std::vector<std::string> Win32FileSystem::findByExtension(const std::string& dir
   return names;
 }
 
-std::optional<std::string> Win32FileSystem::moveNoReplace(const std::string& from,
-                                                          const std::string& to) {
-  if (::MoveFileA(from.c_str(), to.c_str()))
-    return std::nullopt;
-  return moveFailureText(::GetLastError());
+std::unique_ptr<ArchiveMoves> Win32FileSystem::openArchiveMoves(const ArchiveDirectories& dirs) {
+  return std::make_unique<Win32ArchiveMoves>(dirs);
 }
 
 std::string moveFailureText(unsigned long win32Error) {

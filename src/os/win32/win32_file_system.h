@@ -10,8 +10,7 @@ class Win32FileSystem : public FileSystem {
  public:
   std::vector<std::string> findByExtension(const std::string& directory,
                                            const std::string& extension) override;
-  std::string resolveExisting(const std::string& path) override { return path; }
-  std::optional<std::string> moveNoReplace(const std::string& from, const std::string& to) override;
+  std::unique_ptr<ArchiveMoves> openArchiveMoves(const ArchiveDirectories& dirs) override;
   char separator() const override { return '\\'; }
 };
 

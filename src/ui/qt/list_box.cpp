@@ -2,8 +2,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
+#include <QStaticText>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTimer>
 
 #include "ui/log_copy.h"
@@ -12,12 +17,85 @@
 
 namespace vs {
 
+// Draws a line as the standard delegate places it, from a text laid out once:
+// a log line never changes, and laying out the few visible rows again at
+// every paint cost more than the rest of the paint. The current row with the
+// focus frame is left to the standard delegate.
+class LogLineDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void forget() { laidOut_.clear(); }
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    if (option.state & (QStyle::State_HasFocus | QStyle::State_Selected)) {
+      QStyledItemDelegate::paint(painter, option, index);
+      return;
+    }
+    const QWidget* view = option.widget;
+    const QStyle* style = view != nullptr ? view->style() : nullptr;
+    const int margin =
+        (style != nullptr ? style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) : 2) +
+        1;
+    const QRect textRect = option.rect.adjusted(margin, 0, -margin, 0);
+    const QStaticText& text = laidOut(index, option.font, textRect.width());
+    const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                       : (option.state & QStyle::State_Active) ? QPalette::Normal
+                                                                               : QPalette::Inactive;
+    painter->save();
+    painter->setFont(option.font);
+    painter->setPen(option.palette.color(group, QPalette::Text));
+    const QSizeF size = text.size();
+    painter->drawStaticText(
+        QPointF(textRect.left(), textRect.top() + (textRect.height() - size.height()) / 2), text);
+    painter->restore();
+  }
+
+ private:
+  struct Line {
+    int width;
+    QStaticText text;
+  };
+
+  // The rows last painted; a screenful is a few dozen, so the whole store
+  // is dropped now and then rather than kept in order.
+  const QStaticText& laidOut(const QModelIndex& index, const QFont& font, int width) const {
+    auto it = laidOut_.find(index.row());
+    if (it == laidOut_.end() || it->width != width) {
+      if (laidOut_.size() > 512)
+        laidOut_.clear();
+      const QString elided =
+          QFontMetrics(font).elidedText(index.data().toString(), Qt::ElideRight, width);
+      QStaticText text(elided);
+      text.setTextFormat(Qt::PlainText);
+      text.prepare(QTransform(), font);
+      it = laidOut_.insert(index.row(), Line{width, text});
+    }
+    return it->text;
+  }
+
+  mutable QHash<int, Line> laidOut_;
+};
+
 LogListWidget::LogListWidget(QWidget* parent) : QListWidget(parent) {
+  setItemDelegate(delegate_ = new LogLineDelegate(this));
   setSelectionMode(QAbstractItemView::NoSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSortingEnabled(false);
   setUniformItemSizes(true);
   setWordWrap(false);
+}
+
+void LogListWidget::append(QString line) {
+  waiting_.push_back(std::move(line));
+  queueFlush();
+}
+
+void LogListWidget::clearLines() {
+  waiting_.clear();
+  delegate_->forget();
+  clear();
 }
 
 // Paints now when the last paint is a frame old; otherwise the line waits for
@@ -28,17 +106,29 @@ void LogListWidget::showLatest() {
     flush();
     return;
   }
-  if (!flushQueued_) {
-    flushQueued_ = true;
-    QTimer::singleShot(0, this, [this] {
-      if (flushQueued_)
-        flush();
-    });
-  }
+  queueFlush();
+}
+
+void LogListWidget::queueFlush() {
+  if (flushQueued_)
+    return;
+  flushQueued_ = true;
+  QTimer::singleShot(0, this, [this] {
+    if (flushQueued_)
+      flush();
+  });
+}
+
+void LogListWidget::insertWaiting() {
+  if (waiting_.isEmpty())
+    return;
+  addItems(waiting_);
+  waiting_.clear();
 }
 
 void LogListWidget::flush() {
   flushQueued_ = false;
+  insertWaiting();
   // A window not yet on screen paints nothing; the frame counts all the same.
   paintedOnce_ = true;
   lastPaint_ = std::chrono::steady_clock::now();
@@ -52,7 +142,8 @@ void LogListWidget::paintEvent(QPaintEvent* event) {
   QListWidget::paintEvent(event);
 }
 
-void LogListWidget::copyAll() const {
+void LogListWidget::copyAll() {
+  insertWaiting();
   QApplication::clipboard()->setText(
       joinLogLines<QString>(count(), [this](int i) { return item(i)->text(); }));
 }
@@ -73,12 +164,12 @@ void LogListWidget::contextMenuEvent(QContextMenuEvent* event) {
 
 void QtWindow::addLine(int id, const std::string& line) {
   if (auto* log = controlAs<LogListWidget>(id))
-    log->addItem(decodeBytes(line));
+    log->append(decodeBytes(line));
 }
 
 void QtWindow::clearLines(int id) {
   if (auto* log = controlAs<LogListWidget>(id))
-    log->clear();
+    log->clearLines();
 }
 
 void QtWindow::repaintNow(int id) {

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 #include <chrono>
 #include <string>
 
@@ -70,11 +71,18 @@ class ModListWidget : public QListWidget {
 // archiveLog: a line is shown at once, but paints are gathered to at most one
 // per display frame so a long switch is not paint-bound. Its context menu and
 // Ctrl+C copy all its lines.
+class LogLineDelegate;
+
+// New lines wait in a plain list and go into the view together at the next
+// paint or, at the latest, on the return to the event loop: one insertion
+// per frame instead of one per line.
 class LogListWidget : public QListWidget {
  public:
   explicit LogListWidget(QWidget* parent);
+  void append(QString line);
+  void clearLines();
   void showLatest();
-  void copyAll() const;
+  void copyAll();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -83,7 +91,11 @@ class LogListWidget : public QListWidget {
 
  private:
   void flush();
+  void queueFlush();
+  void insertWaiting();
 
+  LogLineDelegate* delegate_ = nullptr;
+  QStringList waiting_;
   bool flushQueued_ = false;
   bool paintedOnce_ = false;
   std::chrono::steady_clock::time_point lastPaint_;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -60,7 +61,7 @@ class MemoryFileSystem : public FileSystem {
     return result;
   }
 
-  std::string resolveExisting(const std::string& path) override {
+  std::string resolveExisting(const std::string& path) {
     const auto [directory, name] = split(path);
     if (find(directory, name))
       return path;
@@ -71,8 +72,7 @@ class MemoryFileSystem : public FileSystem {
     return found ? directory + *found : path;
   }
 
-  std::optional<std::string> moveNoReplace(const std::string& from,
-                                           const std::string& to) override {
+  std::optional<std::string> moveNoReplace(const std::string& from, const std::string& to) {
     moveCalls.emplace_back(from, to);
     if (failMove)
       if (auto reason = failMove(from, to))
@@ -91,6 +91,35 @@ class MemoryFileSystem : public FileSystem {
     moved.name = toName;
     directories[toDir].push_back(moved);
     return std::nullopt;
+  }
+
+  // Every move goes through moveNoReplace with whole paths, so tests see
+  // and steer them as paths.
+  class Moves : public ArchiveMoves {
+   public:
+    Moves(MemoryFileSystem& files, ArchiveDirectories dirs)
+        : files_(files), dirs_(std::move(dirs)) {}
+    std::vector<std::string_view> parkable(std::string_view extension) override {
+      names_ = files_.findByExtension(dirs_.data, std::string(extension));
+      return {names_.begin(), names_.end()};
+    }
+    std::optional<std::string> park(std::string_view name) override {
+      return files_.moveNoReplace(dirs_.data + std::string(name),
+                                  dirs_.parking + std::string(name));
+    }
+    std::optional<std::string> bringBack(std::string_view name) override {
+      return files_.moveNoReplace(files_.resolveExisting(dirs_.parking + std::string(name)),
+                                  dirs_.data + std::string(name));
+    }
+
+   private:
+    MemoryFileSystem& files_;
+    ArchiveDirectories dirs_;
+    std::vector<std::string> names_;
+  };
+
+  std::unique_ptr<ArchiveMoves> openArchiveMoves(const ArchiveDirectories& dirs) override {
+    return std::make_unique<Moves>(*this, dirs);
   }
 
   char separator() const override { return '/'; }

@@ -1,12 +1,15 @@
 #include "os/posix/posix_file_system.h"
 
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 
+#include "os/posix/posix_archive_moves.h"
 #include "support/temp_dir.h"
 
 namespace vs::test {
@@ -72,51 +75,66 @@ TEST_F(PosixFiles, OpenForReadingAPipeWithoutWriterDoesNotBlock) {
   EXPECT_EQ(readAll(*source), "");
 }
 
-TEST_F(PosixFiles, ResolvePrefersTheExactNameThenTheFirstOtherSpelling) {
-  writeFile(dir / "abc.mod", "");
-  writeFile(dir / "ABC.mod", "");
-  writeFile(dir / "Abc.MOD", "");
-  EXPECT_EQ(files.resolveExisting(at("abc.mod")), at("abc.mod"));
-  EXPECT_EQ(files.resolveExisting(at("Abc.MOD")), at("Abc.MOD"));
-  EXPECT_EQ(files.resolveExisting(at("aBc.mod")), at("ABC.mod"));  // "ABC" < "abc" byte-wise
-  EXPECT_EQ(files.resolveExisting(at("none.mod")), at("none.mod"));
-  EXPECT_EQ(files.resolveExisting(at("missing/abc.mod")), at("missing/abc.mod"));
+// The moves of one operation through the data and parking folders as given.
+class PosixArchiveMoveTest : public PosixFiles {
+ protected:
+  std::unique_ptr<ArchiveMoves> open(const std::string& data = "data/",
+                                     const std::string& parking = "data/modvdf/") {
+    return files.openArchiveMoves({at(data), at(parking)});
+  }
+};
+
+// The listed spelling first, else the first other one in name order; one
+// taken meanwhile by someone else gives way to the next.
+TEST_F(PosixArchiveMoveTest, BringBackPrefersTheExactNameThenTheFirstOtherSpelling) {
+  for (const char* name : {"abc.mod", "ABC.mod", "Abc.MOD", "x.MOD", "X.Mod", "x.mOD"})
+    writeFile(dir / "data" / "modvdf" / name, name);
+  const auto moves = open();
+  EXPECT_EQ(moves->bringBack("abc.mod"), std::nullopt);
+  EXPECT_EQ(moves->bringBack("aBc.mod"), std::nullopt);
+  EXPECT_EQ(moves->bringBack("x.mod"), std::nullopt);
+  fs::remove(dir / "data" / "modvdf" / "x.MOD");
+  EXPECT_EQ(moves->bringBack("X.MOD"), std::nullopt);
+  EXPECT_EQ(moves->bringBack("none.mod"), "No such file or directory");
+  EXPECT_EQ(moves->bringBack("ABC.MOD"), std::nullopt);
+  EXPECT_EQ(readFile(dir / "data" / "abc.mod"), "abc.mod");
+  EXPECT_EQ(readFile(dir / "data" / "aBc.mod"), "ABC.mod");  // "ABC" < "Abc" byte-wise
+  EXPECT_EQ(readFile(dir / "data" / "x.mod"), "X.Mod");
+  EXPECT_EQ(readFile(dir / "data" / "X.MOD"), "x.mOD");
+  EXPECT_EQ(readFile(dir / "data" / "ABC.MOD"), "Abc.MOD");
+  EXPECT_TRUE(fs::is_empty(dir / "data" / "modvdf"));
 }
 
-// Folders and names in another case, as a Windows installation has them. A
-// name moved away meanwhile is looked for again, not taken from the folder
-// listing kept since.
-TEST_F(PosixFiles, MovesFindFoldersAndNamesInAnotherCaseAndKeepTheTargetName) {
-  writeFile(dir / "Data" / "ModVDF" / "abc.MOD", "second");
-  writeFile(dir / "Data" / "ModVDF" / "ABC.mod", "first");
-  EXPECT_THAT(files.findByExtension(at("data/modvdf/"), ".mod"), ElementsAre("ABC.mod", "abc.MOD"));
-  EXPECT_EQ(files.moveNoReplace(at("data/modvdf/abc.mod"), at("data/abc.mod")), std::nullopt);
-  EXPECT_EQ(files.moveNoReplace(at("data/modvdf/abc.mod"), at("DATA/next.mod")), std::nullopt);
-  EXPECT_EQ(files.moveNoReplace(at("data/modvdf/abc.mod"), at("data/last.mod")),
-            "No such file or directory");
-  EXPECT_EQ(readFile(dir / "Data" / "abc.mod"), "first");
-  EXPECT_EQ(readFile(dir / "Data" / "next.mod"), "second");
-  EXPECT_TRUE(fs::is_empty(dir / "Data" / "ModVDF"));
+// Folders and names in another case, as a Windows installation has them:
+// parking lists the data folder once, in name order, and keeps the names.
+TEST_F(PosixArchiveMoveTest, FindsFoldersInAnotherCaseAndKeepsTheNames) {
+  for (const char* name : {"b.MOD", "A.mod", "readme.txt", "long.model"})
+    writeFile(dir / "Data" / name, name);
+  fs::create_directories(dir / "Data" / "ModVDF");
+  const auto moves = open();
+  const std::vector<std::string_view> names = moves->parkable(".mod");
+  EXPECT_THAT(names, ElementsAre("A.mod", "b.MOD"));
+  for (const std::string_view name : names) EXPECT_EQ(moves->park(name), std::nullopt);
+  EXPECT_EQ(moves->park("gone.mod"), "No such file or directory");
+  EXPECT_EQ(readFile(dir / "Data" / "ModVDF" / "b.MOD"), "b.MOD");
+  EXPECT_EQ(open()->bringBack("a.mod"), std::nullopt);
+  EXPECT_EQ(readFile(dir / "Data" / "a.mod"), "A.mod");
+  EXPECT_THAT(open("nowhere/")->parkable(".mod"), IsEmpty());
+  EXPECT_EQ(open("nowhere/", "data/modvdf/")->bringBack("b.mod"), "No such file or directory");
+  EXPECT_EQ(open("data/", "data/none/")->park("a.mod"), "No such file or directory");
 }
 
-using Move = std::optional<std::string> (*)(PosixFileSystem&, const std::string&,
-                                            const std::string&);
+using Move = int (*)(int, const char*, int, const char*);
 
-std::optional<std::string> withFlag(PosixFileSystem& files, const std::string& from,
-                                    const std::string& to) {
-  return files.moveNoReplace(from, to);
-}
-
-std::optional<std::string> withoutFlag(PosixFileSystem&, const std::string& from,
-                                       const std::string& to) {
-  return moveWithoutRenameFlag(from, to);
+std::optional<std::string> reason(int error) {
+  return error == 0 ? std::nullopt : std::optional<std::string>(std::strerror(error));
 }
 
 // Both ways of moving must give the same answers.
 class PosixMove : public PosixFiles, public ::testing::WithParamInterface<Move> {
  protected:
   std::optional<std::string> move(const std::string& from, const std::string& to) {
-    return GetParam()(files, at(from), at(to));
+    return reason(GetParam()(AT_FDCWD, at(from).c_str(), AT_FDCWD, at(to).c_str()));
   }
 };
 
@@ -168,10 +186,12 @@ TEST_P(PosixMove, MissingSourceOrDestinationDirectoryFails) {
   EXPECT_EQ(readFile(dir / "a.mod"), "archive");
 }
 
-INSTANTIATE_TEST_SUITE_P(BothWays, PosixMove, ::testing::Values(&withFlag, &withoutFlag),
+INSTANTIATE_TEST_SUITE_P(BothWays, PosixMove,
+                         ::testing::Values(&moveNoReplaceAt, &moveWithoutRenameFlag),
                          [](const ::testing::TestParamInfo<Move>& info) {
-                           return info.param == &withFlag ? std::string("RenameFlag")
-                                                          : std::string("LinkOrReservedDirectory");
+                           return info.param == &moveNoReplaceAt
+                                      ? std::string("RenameFlag")
+                                      : std::string("LinkOrReservedDirectory");
                          });
 
 }  // namespace

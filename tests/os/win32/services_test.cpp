@@ -35,25 +35,28 @@ TEST(Win32FileSystem, FindsByExtensionWithoutRegardToCaseAndNotThroughShortNames
   EXPECT_THAT(files.findByExtension(dir.string() + "\\", ".mod"),
               UnorderedElementsAre("a.mod", "B.MOD", "folder.Mod", ".mod"));
   EXPECT_TRUE(files.findByExtension((dir / "missing").string() + "\\", ".mod").empty());
-  EXPECT_EQ(files.resolveExisting("..\\data\\modvdf\\ABC.mod"), "..\\data\\modvdf\\ABC.mod");
   EXPECT_EQ(files.separator(), '\\');
   fs::remove_all(dir);
 }
 
 TEST(Win32FileSystem, MovesNeverReplaceAndSayWhyTheyFailed) {
   const fs::path dir = freshTempDirectory();
+  fs::create_directory(dir / "park");
   writeText(dir / "a.mod", "new");
-  writeText(dir / "b.mod", "old");
+  writeText(dir / "park" / "a.mod", "old");
+  writeText(dir / "b.mod", "b");
   Win32FileSystem files;
-  const auto refused = files.moveNoReplace((dir / "a.mod").string(), (dir / "b.mod").string());
+  const auto moves = files.openArchiveMoves({dir.string() + "\\", (dir / "park").string() + "\\"});
+  EXPECT_THAT(moves->parkable(".mod"), UnorderedElementsAre("a.mod", "b.mod"));
+  const auto refused = moves->park("a.mod");
   ASSERT_TRUE(refused.has_value());
   EXPECT_THAT(*refused, AnyOf(std::strerror(EEXIST), std::strerror(EACCES)));
   EXPECT_TRUE(fs::exists(dir / "a.mod"));
 
-  const auto missing = files.moveNoReplace((dir / "none.mod").string(), (dir / "c.mod").string());
-  EXPECT_EQ(missing, std::string(std::strerror(ENOENT)));
-  EXPECT_EQ(files.moveNoReplace((dir / "a.mod").string(), (dir / "c.mod").string()), std::nullopt);
-  EXPECT_TRUE(fs::exists(dir / "c.mod"));
+  EXPECT_EQ(moves->bringBack("none.mod"), std::string(std::strerror(ENOENT)));
+  EXPECT_EQ(moves->park("b.mod"), std::nullopt);
+  EXPECT_EQ(moves->bringBack("B.MOD"), std::nullopt);  // the system ignores case
+  EXPECT_TRUE(fs::exists(dir / "b.mod"));
   fs::remove_all(dir);
   EXPECT_EQ(moveFailureText(12345), "Windows error 12345");
 }
