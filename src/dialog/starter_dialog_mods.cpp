@@ -2,6 +2,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/mods/line_pieces.h"
 #include "core/mods/mod_info.h"
 #include "core/mods/mod_list_rules.h"
 #include "dialog/starter_dialog.h"
@@ -15,12 +16,14 @@ int StarterDialog::scanMods() {
   // them apart) are one file to the game: only the first is read. The
   // search yields them side by side, so the one before is all to compare.
   const std::vector<std::string> found = services_.files.findByExtension("", ".ini");
+  // One block takes every file's bytes in turn.
+  PieceBuffer buffer;
   for (std::size_t i = 0; i < found.size(); ++i) {
     if (i > 0 && equalsIgnoringAsciiCase(found[i], found[i - 1]))
       continue;
     std::string name = lowerAscii(found[i]);
-    auto record =
-        std::make_unique<ModInfo>(std::move(name), services_.files.openForReading(found[i]).get());
+    auto record = std::make_unique<ModInfo>(std::move(name),
+                                            services_.files.openForReading(found[i]).get(), buffer);
     if (!record->valid)
       continue;
     modList.InsertItem(n, itemText(*record), imageIndex(*record, record->fileName, images));

@@ -1,6 +1,7 @@
 #include "core/mods/mod_info.h"
 
 #include <string_view>
+#include <utility>
 
 #include "core/mods/ini_line.h"
 #include "core/mods/line_pieces.h"
@@ -17,14 +18,24 @@ ModInfo::ModInfo(std::string name) : ModInfo(name, name) {}
 ModInfo::ModInfo(std::string name, const std::string& pathToOpen)
     : ModInfo(std::move(name), openWithStdio(pathToOpen).get()) {}
 
+ModInfo::ModInfo(std::string name, ByteSource* text) : fileName(std::move(name)) {
+  PieceBuffer buffer;
+  read(text, buffer);
+}
+
+ModInfo::ModInfo(std::string name, ByteSource* text, PieceBuffer& buffer)
+    : fileName(std::move(name)) {
+  read(text, buffer);
+}
+
 // The description takes its default only when the file has none: most files
 // have one, and the default would be a heap block thrown away.
-ModInfo::ModInfo(std::string name, ByteSource* text) : fileName(std::move(name)) {
+void ModInfo::read(ByteSource* text, PieceBuffer& buffer) {
   int keyCount = 0;
   bool headerSeen = false;
   bool descriptionSeen = false;
   if (text != nullptr) {
-    LinePieces pieces(*text);
+    LinePieces pieces(*text, buffer);
     std::string_view piece;
     while (pieces.next(piece)) {
       if (!headerSeen) {

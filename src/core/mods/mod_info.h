@@ -8,6 +8,8 @@
 
 namespace vs {
 
+class PieceBuffer;
+
 class ModInfo {
  public:
   // Reads the file `fileName` at once; `pathToOpen` is where it really lies
@@ -17,6 +19,8 @@ class ModInfo {
   // Reads the file from `text`; null stands for a file that could not be
   // opened, which gives an invalid record.
   ModInfo(std::string fileName, ByteSource* text);
+  // The same through `buffer`, which a scan keeps for all its files.
+  ModInfo(std::string fileName, ByteSource* text, PieceBuffer& buffer);
   virtual ~ModInfo();
 
   std::string title = "?";
@@ -28,6 +32,9 @@ class ModInfo {
   std::string vdf;
   std::int32_t icon = 0;
   bool valid = false;
+
+ private:
+  void read(ByteSource* text, PieceBuffer& buffer);
 };
 
 }  // namespace vs
