@@ -12,6 +12,7 @@
 
 #include "support/stand_in.h"
 #include "support/temp_dir.h"
+#include "support/text_lines.h"
 
 namespace vs::test {
 namespace {
@@ -51,13 +52,6 @@ const bool probeRan = [] {
   std::rename((std::string(record) + ".part").c_str(), record);
   std::_Exit(0);
 }();
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> result;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) result.push_back(line);
-  return result;
-}
 
 class PosixStart : public ::testing::Test {
  protected:

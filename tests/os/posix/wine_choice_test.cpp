@@ -9,6 +9,7 @@
 #include "support/environment_guard.h"
 #include "support/stand_in.h"
 #include "support/temp_dir.h"
+#include "support/text_lines.h"
 
 namespace vs::test {
 namespace {
@@ -31,13 +32,6 @@ std::string unhex(const std::string& hex) {
   for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
     bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
   return bytes;
-}
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> result;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) result.push_back(line);
-  return result;
 }
 
 class WineChoice : public ::testing::Test {
