@@ -23,18 +23,28 @@ class DescriptorSource : public ByteSource {
   DescriptorSource(const DescriptorSource&) = delete;
   DescriptorSource& operator=(const DescriptorSource&) = delete;
 
+  // A regular file fills a read up to its end, so a shorter read is the end:
+  // asking once more would cost every scanned file a system call that can
+  // only return 0.
   std::size_t read(char* into, std::size_t size) override {
+    if (ended_)
+      return 0;
     for (;;) {
       const ssize_t got = ::read(fd_, into, size);
-      if (got >= 0)
+      if (got >= 0) {
+        ended_ = static_cast<std::size_t>(got) < size;
         return static_cast<std::size_t>(got);
-      if (errno != EINTR)
+      }
+      if (errno != EINTR) {
+        ended_ = true;
         return 0;
+      }
     }
   }
 
  private:
   int fd_;
+  bool ended_ = false;
 };
 
 }  // namespace

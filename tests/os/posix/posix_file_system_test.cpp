@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
@@ -73,6 +74,23 @@ TEST_F(PosixFiles, OpenForReadingAPipeWithoutWriterDoesNotBlock) {
   const auto source = files.openForReading(at("pipe.ini"));
   ASSERT_NE(source, nullptr);
   EXPECT_EQ(readAll(*source), "");
+}
+
+// A read that gives fewer bytes than asked is the end: the scan does not pay
+// a second system call per file. Seen through a pipe, which, unlike a file,
+// can grow after that read.
+TEST_F(PosixFiles, AShortReadEndsTheFile) {
+  ASSERT_EQ(::mkfifo(at("pipe.ini").c_str(), 0600), 0);
+  const int writer = ::open(at("pipe.ini").c_str(), O_RDWR);
+  ASSERT_GE(writer, 0);
+  const auto source = files.openForReading(at("pipe.ini"));
+  ASSERT_NE(source, nullptr);
+  char block[100];
+  ASSERT_EQ(::write(writer, "[info]\n", 7), 7);
+  EXPECT_EQ(source->read(block, sizeof block), 7u);
+  ASSERT_EQ(::write(writer, "title=x\n", 8), 8);
+  EXPECT_EQ(source->read(block, sizeof block), 0u);
+  ::close(writer);
 }
 
 // The moves of one operation through the data and parking folders as given.
