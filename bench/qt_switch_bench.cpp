@@ -3,7 +3,7 @@
 // shown as it comes. Side by side, round by round, with the same switch on the
 // headless host; prints the medians, their ratio and the log's paints.
 #include <QApplication>
-#include <QListWidget>
+#include <QListView>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -112,11 +112,11 @@ int main(int argc, char** argv) try {
   vs::QtHost qtHost{vs::starterResources()};
   Side qt(qtHost, root / "qt");
   auto qtWindow = qtHost.open(qt.dialog);
-  auto* log = qtWindow->controlAs<QListWidget>(vs::IDC_ARCHIVELOG);
+  auto* log = qtWindow->controlAs<QListView>(vs::IDC_ARCHIVELOG);
   vs::PaintCounter logPaints(log->viewport());
   qt.clearLog = [&] { qtWindow->clearLines(vs::IDC_ARCHIVELOG); };
   qt.paints = [&] { return logPaints.paints(); };
-  qt.lines = [&] { return log->count(); };
+  qt.lines = [&] { return log->model()->rowCount(); };
 
   vs::HeadlessHost headlessHost;
   Side headless(headlessHost, root / "headless");

@@ -1,4 +1,5 @@
 // archiveLog: the launcher's log list, without selection.
+#include <QAbstractListModel>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -10,6 +11,9 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTimer>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "ui/log_copy.h"
 #include "ui/qt/widgets.h"
@@ -78,24 +82,73 @@ class LogLineDelegate : public QStyledItemDelegate {
   mutable QHash<int, Line> laidOut_;
 };
 
-LogListWidget::LogListWidget(QWidget* parent) : QListWidget(parent) {
+// The log's lines, their bytes end to end in one block, so adding a line
+// costs no allocation of its own. Lines the view has not been told of yet are
+// not rows yet.
+class LogLines : public QAbstractListModel {
+ public:
+  using QAbstractListModel::QAbstractListModel;
+
+  void add(std::string_view line) {
+    bytes_.append(line);
+    ends_.push_back(bytes_.size());
+  }
+
+  // The lines added since the last call become rows, in one insertion.
+  void showWaiting() {
+    const auto total = static_cast<int>(ends_.size());
+    if (total == shown_)
+      return;
+    beginInsertRows(QModelIndex(), shown_, total - 1);
+    shown_ = total;
+    endInsertRows();
+  }
+
+  void clear() {
+    beginResetModel();
+    bytes_.clear();
+    ends_.clear();
+    shown_ = 0;
+    endResetModel();
+  }
+
+  QString text(int row) const {
+    const std::size_t begin = row == 0 ? 0 : ends_[static_cast<std::size_t>(row) - 1];
+    return decodeBytes(
+        std::string_view(bytes_).substr(begin, ends_[static_cast<std::size_t>(row)] - begin));
+  }
+
+  int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : shown_; }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+      return {};
+    return text(index.row());
+  }
+
+ private:
+  std::string bytes_;
+  std::vector<std::size_t> ends_;
+  int shown_ = 0;
+};
+
+LogListWidget::LogListWidget(QWidget* parent) : QListView(parent) {
+  setModel(lines_ = new LogLines(this));
   setItemDelegate(delegate_ = new LogLineDelegate(this));
   setSelectionMode(QAbstractItemView::NoSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
-  setSortingEnabled(false);
   setUniformItemSizes(true);
   setWordWrap(false);
 }
 
-void LogListWidget::append(QString line) {
-  waiting_.push_back(std::move(line));
+void LogListWidget::append(const std::string& line) {
+  lines_->add(line);
   queueFlush();
 }
 
 void LogListWidget::clearLines() {
-  waiting_.clear();
   delegate_->forget();
-  clear();
+  lines_->clear();
 }
 
 // Paints now when the last paint is a frame old; otherwise the line waits for
@@ -119,16 +172,9 @@ void LogListWidget::queueFlush() {
   });
 }
 
-void LogListWidget::insertWaiting() {
-  if (waiting_.isEmpty())
-    return;
-  addItems(waiting_);
-  waiting_.clear();
-}
-
 void LogListWidget::flush() {
   flushQueued_ = false;
-  insertWaiting();
+  lines_->showWaiting();
   // A window not yet on screen paints nothing; the frame counts all the same.
   paintedOnce_ = true;
   lastPaint_ = std::chrono::steady_clock::now();
@@ -139,13 +185,13 @@ void LogListWidget::flush() {
 void LogListWidget::paintEvent(QPaintEvent* event) {
   paintedOnce_ = true;
   lastPaint_ = std::chrono::steady_clock::now();
-  QListWidget::paintEvent(event);
+  QListView::paintEvent(event);
 }
 
 void LogListWidget::copyAll() {
-  insertWaiting();
-  QApplication::clipboard()->setText(
-      joinLogLines<QString>(count(), [this](int i) { return item(i)->text(); }));
+  lines_->showWaiting();
+  QApplication::clipboard()->setText(joinLogLines<QString>(
+      lines_->rowCount(QModelIndex()), [this](int i) { return lines_->text(i); }));
 }
 
 void LogListWidget::keyPressEvent(QKeyEvent* event) {
@@ -153,7 +199,7 @@ void LogListWidget::keyPressEvent(QKeyEvent* event) {
     copyAll();
     return;
   }
-  QListWidget::keyPressEvent(event);
+  QListView::keyPressEvent(event);
 }
 
 void LogListWidget::contextMenuEvent(QContextMenuEvent* event) {
@@ -164,7 +210,7 @@ void LogListWidget::contextMenuEvent(QContextMenuEvent* event) {
 
 void QtWindow::addLine(int id, const std::string& line) {
   if (auto* log = controlAs<LogListWidget>(id))
-    log->append(decodeBytes(line));
+    log->append(line);
 }
 
 void QtWindow::clearLines(int id) {

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <string_view>
 
 #include "core/text/ansi_code_page.h"
 #include "core/text/utf8.h"
@@ -30,7 +31,7 @@ class CodePageDecoder {
 
   int codePage() const { return codePage_; }
 
-  QString decode(const std::string& bytes) {
+  QString decode(std::string_view bytes) {
     if (!open())
       return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     ::iconv(converter_, nullptr, nullptr, nullptr, nullptr);
@@ -81,14 +82,14 @@ int localeCodePage() {
 
 }  // namespace
 
-QString decodeCodePage(const std::string& bytes, int codePage) {
+QString decodeCodePage(std::string_view bytes, int codePage) {
   static std::unique_ptr<CodePageDecoder> decoder;
   if (!decoder || decoder->codePage() != codePage)
     decoder = std::make_unique<CodePageDecoder>(codePage);
   return decoder->decode(bytes);
 }
 
-QString decodeBytes(const std::string& bytes) {
+QString decodeBytes(std::string_view bytes) {
   if (isUtf8(bytes))
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
   static const int codePage = localeCodePage();

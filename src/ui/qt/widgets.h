@@ -12,6 +12,8 @@
 #include <QStringList>
 #include <chrono>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "ui/resource_table.h"
 
@@ -22,10 +24,10 @@ class QtWindow;
 // Bytes from INI files and the dialog shown as text: UTF-8 when the bytes are
 // valid UTF-8, otherwise the ANSI code page of the player's locale (LC_ALL,
 // LC_CTYPE, LANG), as Wine would show them. User input goes back as UTF-8.
-QString decodeBytes(const std::string& bytes);
+QString decodeBytes(std::string_view bytes);
 // The bytes in the given code page; an undefined byte shows as the character
 // of the same number.
-QString decodeCodePage(const std::string& bytes, int codePage);
+QString decodeCodePage(std::string_view bytes, int codePage);
 std::string encodeText(const QString& text);
 
 // The text a widget shows, whatever its kind; multi-line buttons wrap it.
@@ -72,14 +74,17 @@ class ModListWidget : public QListWidget {
 // per display frame so a long switch is not paint-bound. Its context menu and
 // Ctrl+C copy all its lines.
 class LogLineDelegate;
+class LogLines;
 
-// New lines wait in a plain list and go into the view together at the next
-// paint or, at the latest, on the return to the event loop: one insertion
-// per frame instead of one per line.
-class LogListWidget : public QListWidget {
+// The lines are kept as the bytes they came as and decoded only when a row
+// is painted or copied: a switch logs thousands of lines, of which the player
+// sees a screenful. New lines reach the view together at the next paint or,
+// at the latest, on the return to the event loop: one insertion per frame
+// instead of one per line.
+class LogListWidget : public QListView {
  public:
   explicit LogListWidget(QWidget* parent);
-  void append(QString line);
+  void append(const std::string& line);
   void clearLines();
   void showLatest();
   void copyAll();
@@ -92,10 +97,9 @@ class LogListWidget : public QListWidget {
  private:
   void flush();
   void queueFlush();
-  void insertWaiting();
 
+  LogLines* lines_ = nullptr;
   LogLineDelegate* delegate_ = nullptr;
-  QStringList waiting_;
   bool flushQueued_ = false;
   bool paintedOnce_ = false;
   std::chrono::steady_clock::time_point lastPaint_;

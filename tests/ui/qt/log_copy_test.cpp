@@ -15,7 +15,7 @@ namespace {
 TEST(QtLogCopy, CtrlCAndTheContextMenuCopyEveryLine) {
   QtGame qt;
   QtWindow& w = qt.open();
-  auto* log = w.controlAs<QListWidget>(IDC_ARCHIVELOG);
+  auto* log = w.controlAs<QListView>(IDC_ARCHIVELOG);
   ASSERT_NE(log, nullptr);
   for (const char* line :
        {"CALLING \"vornakmod.exe\"", "   -game:a.ini -zwindow  ", "", "Error: Unknown"})
@@ -46,7 +46,7 @@ TEST(QtLogCopy, CtrlCAndTheContextMenuCopyEveryLine) {
   QApplication::sendEvent(log->viewport(), &event);
   EXPECT_EQ(seen, QStringList{QStringLiteral("&Copy")});
   EXPECT_EQ(clipboard->text(), all);
-  EXPECT_EQ(log->count(), 4);
+  EXPECT_EQ(log->model()->rowCount(), 4);
 }
 
 }  // namespace
