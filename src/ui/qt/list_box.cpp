@@ -120,6 +120,13 @@ class LogLines : public QAbstractListModel {
 
   int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : shown_; }
 
+  // The view's layout asks for every row's index after each insertion; the
+  // inherited one checks through two virtual calls where a comparison does.
+  QModelIndex index(int row, int column, const QModelIndex& parent) const override {
+    return row >= 0 && row < shown_ && column == 0 && !parent.isValid() ? createIndex(row, 0)
+                                                                        : QModelIndex();
+  }
+
   QVariant data(const QModelIndex& index, int role) const override {
     if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
       return {};

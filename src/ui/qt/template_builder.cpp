@@ -177,7 +177,7 @@ void QtWindow::buildFromTemplate() {
     QRect rect = toPixels(c.rect, units_);
     w->setGeometry(rect);  // a multi-line caption wraps to this width
     if (c.id >= 0) {
-      controls_[c.id] = w;
+      controls_.emplace_back(c.id, w);
       connectControl(c.id, w);
       setText(c.id, c.text);
     } else {

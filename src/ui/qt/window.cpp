@@ -104,8 +104,11 @@ QtWindow::~QtWindow() {
 }
 
 QWidget* QtWindow::control(int id) const {
-  auto it = controls_.find(id);
-  return it == controls_.end() ? nullptr : it->second;
+  for (const auto& [controlId, widget] : controls_) {
+    if (controlId == id)
+      return widget;
+  }
+  return nullptr;
 }
 
 QWidget* QtWindow::firstTabStop() const {
