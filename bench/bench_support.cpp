@@ -37,6 +37,13 @@ double median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
+std::filesystem::path layOutEmptyGame(const std::filesystem::path& root) {
+  std::filesystem::remove_all(root);
+  std::filesystem::create_directories(root / "bin");
+  std::filesystem::create_directories(root / "data" / "modvdf");
+  return root / "bin";
+}
+
 std::string archiveName(int number) {
   char name[32];
   std::snprintf(name, sizeof name, "archive%06d.mod", number);

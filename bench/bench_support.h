@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,10 @@ class Stopwatch {
 };
 
 double median(std::vector<double> values);
+
+// An empty game directory at `root`, bin/ and data/modvdf/, with whatever was
+// there before removed; returns bin/.
+std::filesystem::path layOutEmptyGame(const std::filesystem::path& root);
 
 // "archive000042.mod": names of one length, so every size costs the same per name.
 std::string archiveName(int number);

@@ -35,11 +35,9 @@ constexpr int kRounds = 9;
 
 // A game directory whose data directory holds every archive.
 fs::path makeGame(const fs::path& root) {
-  fs::remove_all(root);
-  fs::create_directories(root / "bin");
-  fs::create_directories(root / "data" / "modvdf");
+  const fs::path bin = vs::bench::layOutEmptyGame(root);
   for (int i = 0; i < kArchives; ++i) std::ofstream(root / "data" / archiveName(i)) << i;
-  return root / "bin";
+  return bin;
 }
 
 // Every parked archive back into the data directory, as before a round.

@@ -4,7 +4,6 @@
 // description; and 15,000 log lines of ASCII and of windows-1250 bytes, as a
 // long switch writes them. Prints medians of 5 rounds.
 #include <QApplication>
-#include <algorithm>
 #include <chrono>
 #include <clocale>
 #include <cstdio>
@@ -26,6 +25,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using vs::bench::Clock;
+using vs::bench::median;
 using vs::bench::millisecondsSince;
 
 constexpr int kMods = 10000;
@@ -55,11 +55,10 @@ double openDialog(vs::QtHost& host, const fs::path& bin, int& listed) {
 }
 
 template <class Work>
-double median(Work work) {
+double medianOfRounds(Work work) {
   std::vector<double> times;
   for (int round = 0; round < kRounds; ++round) times.push_back(work());
-  std::sort(times.begin(), times.end());
-  return times[kRounds / 2];
+  return median(times);
 }
 
 }  // namespace
@@ -74,11 +73,9 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");  // Qt took the Polish locale: keep the figures' points
   const fs::path start = fs::current_path();
   const fs::path root = fs::temp_directory_path() / "vs_qt_text_bench";
-  fs::remove_all(root);
-  fs::create_directories(root / "bin");
-  fs::create_directories(root / "data" / "modvdf");
+  const fs::path bin = vs::bench::layOutEmptyGame(root);
   for (int n = 0; n < kMods; ++n)
-    std::ofstream(root / "bin" / ("mod" + std::to_string(n) + ".ini"))
+    std::ofstream(bin / ("mod" + std::to_string(n) + ".ini"))
         << "[info]\nvdf=\ntitle=Pog\xb3os " << n
         << "\ndescription=\xaf\xf3\xb3ta \xb3\xf3"
            "d\x9f\n";
@@ -86,22 +83,22 @@ int main(int argc, char** argv) {
 
   vs::QtHost host{vs::starterResources()};
   int listed = 0, listedWithNoise = 0;
-  openDialog(host, root / "bin", listed);  // warm the caches
-  const double plain = median([&] { return openDialog(host, root / "bin", listed); });
-  std::ofstream(root / "bin" / "noise.ini", std::ios::binary)
+  openDialog(host, bin, listed);  // warm the caches
+  const double plain = medianOfRounds([&] { return openDialog(host, bin, listed); });
+  std::ofstream(bin / "noise.ini", std::ios::binary)
       << "[info]\nvdf=\ntitle=Noise\ndescription=" << noise;
-  const double withNoise = median([&] { return openDialog(host, root / "bin", listedWithNoise); });
+  const double withNoise = medianOfRounds([&] { return openDialog(host, bin, listedWithNoise); });
   fs::current_path(start);
   fs::remove_all(root);
 
   qsizetype shown = 0, noiseCharacters = 0;
-  const double decodeNoise = median([&] {
+  const double decodeNoise = medianOfRounds([&] {
     const auto t = Clock::now();
     noiseCharacters = vs::decodeBytes(noise).size();
     return millisecondsSince(t);
   });
   const auto decodeLines = [&](const std::string& line) {
-    return median([&] {
+    return medianOfRounds([&] {
       const auto t = Clock::now();
       for (int i = 0; i < kLogLines; ++i) shown += vs::decodeBytes(line).size();
       return millisecondsSince(t);

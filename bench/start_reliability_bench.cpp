@@ -71,8 +71,7 @@ int main() {
   if (::mkdtemp(pattern.data()) == nullptr)
     return 1;
   const fs::path root = pattern;
-  fs::create_directories(root / "bin");
-  fs::create_directories(root / "data" / "modvdf");
+  vs::bench::layOutEmptyGame(root);
   write(root / "bin" / "vornakgame.ini", "[info]\ntitle=Vornak\nvdf=\n");
   write(root / "bin" / "vornakmod.exe", "#!/bin/sh\nexit 0\n");
   fs::permissions(root / "bin" / "vornakmod.exe", fs::perms::owner_all);

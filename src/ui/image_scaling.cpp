@@ -17,6 +17,21 @@ bool wholeEnlargement(int from, int to) {
   return from > 0 && to >= from && to % from == 0;
 }
 
+// How destination pixel `i` of an axis reads the source: the nearest source
+// pixel, and the two neighbours a blend mixes, the upper with `upperWeight`.
+struct AxisSample {
+  int nearest;
+  int lower, upper;
+  double upperWeight;
+};
+
+AxisSample sampleAxis(int i, int from, int to, bool whole) {
+  const int nearest = std::clamp(static_cast<int>((i + 0.5) * from / to), 0, from - 1);
+  const double at = whole ? nearest : std::clamp(sourceCentre(i, from, to), 0.0, from - 1.0);
+  const int lower = static_cast<int>(at);
+  return {nearest, lower, std::min(lower + 1, from - 1), at - lower};
+}
+
 std::uint32_t channel(std::uint32_t rgb, int shift) {
   return (rgb >> shift) & 0xFF;
 }
@@ -32,33 +47,24 @@ Image scaleImage(const Image& source, int width, int height, std::optional<std::
   const bool wholeX = wholeEnlargement(source.width, width);
   const bool wholeY = wholeEnlargement(source.height, height);
   for (int y = 0; y < height; ++y) {
-    const int nearestY =
-        std::clamp(static_cast<int>((y + 0.5) * source.height / height), 0, source.height - 1);
-    const double sy =
-        wholeY ? nearestY
-               : std::clamp(sourceCentre(y, source.height, height), 0.0, source.height - 1.0);
-    const int y0 = static_cast<int>(sy), y1 = std::min(y0 + 1, source.height - 1);
-    const double fy = sy - y0;
+    const AxisSample sy = sampleAxis(y, source.height, height, wholeY);
+    const double fy = sy.upperWeight;
     for (int x = 0; x < width; ++x) {
-      const int nearestX =
-          std::clamp(static_cast<int>((x + 0.5) * source.width / width), 0, source.width - 1);
-      const double sx =
-          wholeX ? nearestX
-                 : std::clamp(sourceCentre(x, source.width, width), 0.0, source.width - 1.0);
-      const int x0 = static_cast<int>(sx), x1 = std::min(x0 + 1, source.width - 1);
-      const double fx = sx - x0;
+      const AxisSample sx = sampleAxis(x, source.width, width, wholeX);
+      const double fx = sx.upperWeight;
       std::uint32_t& out = result.pixels[static_cast<std::size_t>(y) * width + x];
-      if (mask && source.at(nearestX, nearestY) == *mask) {
+      const std::uint32_t nearest = source.at(sx.nearest, sy.nearest);
+      if (mask && nearest == *mask) {
         out = *mask;
         continue;
       }
       const struct {
         std::uint32_t rgb;
         double weight;
-      } corners[] = {{source.at(x0, y0), (1 - fx) * (1 - fy)},
-                     {source.at(x1, y0), fx * (1 - fy)},
-                     {source.at(x0, y1), (1 - fx) * fy},
-                     {source.at(x1, y1), fx * fy}};
+      } corners[] = {{source.at(sx.lower, sy.lower), (1 - fx) * (1 - fy)},
+                     {source.at(sx.upper, sy.lower), fx * (1 - fy)},
+                     {source.at(sx.lower, sy.upper), (1 - fx) * fy},
+                     {source.at(sx.upper, sy.upper), fx * fy}};
       double sum[3] = {}, total = 0;
       for (const auto& corner : corners) {
         if (mask && corner.rgb == *mask)
@@ -67,7 +73,7 @@ Image scaleImage(const Image& source, int width, int height, std::optional<std::
         total += corner.weight;
       }
       if (total <= 0) {  // only the nearest pixel counts
-        out = source.at(nearestX, nearestY);
+        out = nearest;
         continue;
       }
       out = 0;

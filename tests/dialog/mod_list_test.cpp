@@ -47,8 +47,12 @@ std::vector<int> selectedRows(HeadlessWindow& w) {
   return rows;
 }
 
-TEST(ModList, ListsValidRecordsOnlyInSearchOrder) {
+class ModList : public ::testing::Test {
+ protected:
   GameFixture game;
+};
+
+TEST_F(ModList, ListsValidRecordsOnlyInSearchOrder) {
   game.writeMod("alpha.ini", "title=Alpha\nvdf=a.mod\n");
   game.writeMod("beta.ini", "title=Beta\nvdf=b.mod\nversion=2\n");
   game.writeMod("gamma.ini", "vdf=g.mod\nvdf=h.mod\n");
@@ -70,8 +74,7 @@ TEST(ModList, ListsValidRecordsOnlyInSearchOrder) {
   EXPECT_EQ(recordOf(itemFor(w, "gamma.ini"))->vdf, "h.mod");
 }
 
-TEST(ModList, ScanReturnsTheNumberListed) {
-  GameFixture game;
+TEST_F(ModList, ScanReturnsTheNumberListed) {
   HeadlessWindow& w = game.open();
   EXPECT_TRUE(w.control(IDC_MODLIST).items.empty());
   game.writeMod("one.ini", "title=1\nvdf=1\n");
@@ -81,7 +84,7 @@ TEST(ModList, ScanReturnsTheNumberListed) {
   EXPECT_EQ(w.control(IDC_MODLIST).items.size(), 2u);
 }
 
-TEST(ModList, ImageFollowsIconClampedToTheImageList) {
+TEST_F(ModList, ImageFollowsIconClampedToTheImageList) {
   const struct {
     const char* name;
     const char* icon;
@@ -90,7 +93,6 @@ TEST(ModList, ImageFollowsIconClampedToTheImageList) {
       {"vornakgame.ini", "5", 0}, {"mymod.ini", "0", 1}, {"big.ini", "40", 29},
       {"last.ini", "29", 29},     {"neg.ini", "-2", 1},  {"mid.ini", "12abc", 12},
   };
-  GameFixture game;
   for (const auto& mod : mods)
     game.writeMod(mod.name, std::string("title=T\nvdf=v\nicon=") + mod.icon + "\n");
   HeadlessWindow& w = game.open();
@@ -98,16 +100,14 @@ TEST(ModList, ImageFollowsIconClampedToTheImageList) {
   for (const auto& mod : mods) EXPECT_EQ(itemFor(w, mod.name).image, mod.image) << mod.name;
 }
 
-TEST(ModList, ImageIsClampedToASmallerImageList) {
-  GameFixture game;
+TEST_F(ModList, ImageIsClampedToASmallerImageList) {
   game.host.bitmapWidths[IDB_MODIMAGES] = 24 * 4;
   game.writeMod("big.ini", "title=Big\nvdf=b\nicon=9\n");
   HeadlessWindow& w = game.open();
   EXPECT_EQ(itemFor(w, "big.ini").image, 3);
 }
 
-TEST(ModList, GameFileIsDroppedLikeAnyOtherWhenInvalid) {
-  GameFixture game;
+TEST_F(ModList, GameFileIsDroppedLikeAnyOtherWhenInvalid) {
   game.writeMod("vornakgame.ini", "title=Vornak\n");
   HeadlessWindow& w = game.open();
   EXPECT_TRUE(w.control(IDC_MODLIST).items.empty());
@@ -168,8 +168,7 @@ TEST_F(SavedSelection, ClickSelectsAndDescribesTheClickedItem) {
   EXPECT_EQ(game.dialog().selectedItem, 1);
 }
 
-TEST(ModList, ClickIntoAnEmptyListChangesNothing) {
-  GameFixture game;
+TEST_F(ModList, ClickIntoAnEmptyListChangesNothing) {
   HeadlessWindow& w = game.open();
   w.control(IDC_DESCRIPTION).text = "typed";
   w.control(IDC_WINDOWED).check = 1;
@@ -179,8 +178,7 @@ TEST(ModList, ClickIntoAnEmptyListChangesNothing) {
   EXPECT_EQ(w.control(IDC_WINDOWED).check, 1);
 }
 
-TEST(ModList, MixedCaseNameIsListedUnderItsLoweredNameAndRead) {
-  GameFixture game;
+TEST_F(ModList, MixedCaseNameIsListedUnderItsLoweredNameAndRead) {
   game.writeMod("MyMod.INI", "title=Mixed\nvdf=m.mod\n");
   HeadlessWindow& w = game.open();
   ASSERT_EQ(w.control(IDC_MODLIST).items.size(), 1u);
@@ -192,8 +190,7 @@ TEST(ModList, MixedCaseNameIsListedUnderItsLoweredNameAndRead) {
 
 // The game cannot tell such names apart: the first in name order stands for
 // all of them, and the others are not even read.
-TEST(ModList, NamesDifferingOnlyInCaseListTheFirstInNameOrderOnce) {
-  GameFixture game;
+TEST_F(ModList, NamesDifferingOnlyInCaseListTheFirstInNameOrderOnce) {
   game.writeMod("twin.ini", "title=Lower\nvdf=l\n");
   game.writeMod("Twin.ini", "title=Upper\nvdf=u\n");
   game.writeMod("TWIN.INI", "title=Capitals\nvdf=c\n");

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <algorithm>
-#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -27,8 +26,8 @@ class MemoryFileSystem : public FileSystem {
 
   // Directories by their path with the trailing separator ("../data/").
   std::map<std::string, Directory> directories;
-  // Returns a reason to make the move from -> to fail before it is tried.
-  std::function<std::optional<std::string>(const std::string&, const std::string&)> failMove;
+  // Moves from these paths fail with the given reason before they are tried.
+  std::map<std::string, std::string> failingMoves;
   std::vector<std::pair<std::string, std::string>> moveCalls;
 
   void add(const std::string& directory, const std::string& name, const std::string& content,
@@ -74,9 +73,8 @@ class MemoryFileSystem : public FileSystem {
 
   std::optional<std::string> moveNoReplace(const std::string& from, const std::string& to) {
     moveCalls.emplace_back(from, to);
-    if (failMove)
-      if (auto reason = failMove(from, to))
-        return reason;
+    if (auto failing = failingMoves.find(from); failing != failingMoves.end())
+      return failing->second;
     const auto [fromDir, fromName] = split(from);
     const auto [toDir, toName] = split(to);
     if (!find(fromDir, fromName) || !directories.count(toDir))

@@ -189,47 +189,38 @@ TEST(RegFile, NewFileGetsHeaderKeyAndValuesInExportLayout) {
 }
 
 TEST(RegFile, ChangesKeepEveryOtherLineAsItWas) {
-  const std::string before =
-      "REGEDIT4\n"
-      "\n"
-      "; kept by hand\n"
-      "[HKEY_CURRENT_USER\\Software\\Other]\n"
-      "\"nomusic\"=hex:05,00,00,00\n"
-      "\n"
-      "[" +
-      kKey +
-      "]\n"
-      "\"mine\"=\"text\"\r\n"
-      "\"nomusic\"=hex:01,00,00,00\n"
-      "  odd line  \n"
-      "\n"
-      "[-HKEY_CURRENT_USER\\Software\\Gone]\n"
-      "trailing without end";
-  RegFile file = RegFile::parse(before);
+  // The same file before and after: only our key's own lines may differ, and
+  // the new key comes at the end.
+  const auto fileWith = [](const std::string& ownLines) {
+    return "REGEDIT4\n"
+           "\n"
+           "; kept by hand\n"
+           "[HKEY_CURRENT_USER\\Software\\Other]\n"
+           "\"nomusic\"=hex:05,00,00,00\n"
+           "\n"
+           "[" +
+           kKey +
+           "]\n"
+           "\"mine\"=\"text\"\r\n" +
+           ownLines +
+           "\n"
+           "[-HKEY_CURRENT_USER\\Software\\Gone]\n"
+           "trailing without end";
+  };
+  RegFile file =
+      RegFile::parse(fileWith("\"nomusic\"=hex:01,00,00,00\n"
+                              "  odd line  \n"));
   file.set(kKey, "nomusic", {reg::kBinary, {0, 0, 0, 0}});
   file.set(kKey, "windowed", {reg::kBinary, {1, 0, 0, 0}});
   file.set("HKEY_CURRENT_USER\\Software\\New", "x", {reg::kBinary, {2}});
-  EXPECT_EQ(file.text(),
-            "REGEDIT4\n"
-            "\n"
-            "; kept by hand\n"
-            "[HKEY_CURRENT_USER\\Software\\Other]\n"
-            "\"nomusic\"=hex:05,00,00,00\n"
-            "\n"
-            "[" +
-                kKey +
-                "]\n"
-                "\"mine\"=\"text\"\r\n"
-                "\"nomusic\"=hex:00,00,00,00\n"
-                "  odd line  \n"
-                "\"windowed\"=hex:01,00,00,00\n"
-                "\n"
-                "[-HKEY_CURRENT_USER\\Software\\Gone]\n"
-                "trailing without end\n"
-                "\n"
-                "[HKEY_CURRENT_USER\\Software\\New]\n"
-                "\"x\"=hex:02\n"
-                "\n");
+  EXPECT_EQ(file.text(), fileWith("\"nomusic\"=hex:00,00,00,00\n"
+                                  "  odd line  \n"
+                                  "\"windowed\"=hex:01,00,00,00\n") +
+                             "\n"
+                             "\n"
+                             "[HKEY_CURRENT_USER\\Software\\New]\n"
+                             "\"x\"=hex:02\n"
+                             "\n");
 }
 
 TEST(RegFile, FileWithoutHeaderGetsOneAndKeepsItsLines) {

@@ -7,12 +7,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "dialog/control_ids.h"
 #include "dialog/resources.h"
-#include "ui/dialog_template.h"
 #include "support/win32_game.h"
+#include "ui/dialog_template.h"
 
 namespace vs::test {
 namespace {
@@ -129,51 +131,35 @@ struct Expected {
   DWORD exStyle;
 };
 
+// Each kind's class and the style bits it brings before the control's own.
+const struct {
+  ControlKind kind;
+  const char* className;
+  DWORD style;
+} kKinds[] = {
+    {ControlKind::listView, "SysListView32", 0},
+    {ControlKind::checkBox, "Button", BS_AUTOCHECKBOX},
+    {ControlKind::pushLikeCheck, "Button", BS_AUTOCHECKBOX | BS_PUSHLIKE},
+    {ControlKind::pushButton, "Button", BS_PUSHBUTTON},
+    {ControlKind::defPushButton, "Button", BS_DEFPUSHBUTTON},
+    {ControlKind::edit, "Edit", 0},
+    {ControlKind::staticText, "Static", SS_LEFT},
+    {ControlKind::staticBitmap, "Static", SS_BITMAP},
+    {ControlKind::staticIcon, "Static", SS_ICON},
+    {ControlKind::comboDropList, "ComboBox", CBS_DROPDOWNLIST},
+    {ControlKind::groupBox, "Button", BS_GROUPBOX},
+    {ControlKind::listBox, "ListBox", 0},
+};
+
 Expected expectedFor(const ControlTemplate& c) {
   const bool edit = c.kind == ControlKind::edit;
-  Expected e{"Button", WS_CHILD | WS_VISIBLE, 0};
-  switch (c.kind) {
-    case ControlKind::listView:
-      e.className = "SysListView32";
-      break;
-    case ControlKind::checkBox:
-      e.style |= BS_AUTOCHECKBOX;
-      break;
-    case ControlKind::pushLikeCheck:
-      e.style |= BS_AUTOCHECKBOX | BS_PUSHLIKE;
-      break;
-    case ControlKind::pushButton:
-      e.style |= BS_PUSHBUTTON;
-      break;
-    case ControlKind::defPushButton:
-      e.style |= BS_DEFPUSHBUTTON;
-      break;
-    case ControlKind::edit:
-      e.className = "Edit";
-      break;
-    case ControlKind::staticText:
-      e.className = "Static";
-      e.style |= SS_LEFT;
-      break;
-    case ControlKind::staticBitmap:
-      e.className = "Static";
-      e.style |= SS_BITMAP;
-      break;
-    case ControlKind::staticIcon:
-      e.className = "Static";
-      e.style |= SS_ICON;
-      break;
-    case ControlKind::comboDropList:
-      e.className = "ComboBox";
-      e.style |= CBS_DROPDOWNLIST;
-      break;
-    case ControlKind::groupBox:
-      e.style |= BS_GROUPBOX;
-      break;
-    case ControlKind::listBox:
-      e.className = "ListBox";
-      break;
+  const auto kind = std::find_if(std::begin(kKinds), std::end(kKinds),
+                                 [&](const auto& k) { return k.kind == c.kind; });
+  if (kind == std::end(kKinds)) {
+    ADD_FAILURE() << "no Win32 form for control kind " << static_cast<int>(c.kind);
+    return {"", 0, 0};
   }
+  Expected e{kind->className, WS_CHILD | WS_VISIBLE | kind->style, 0};
   const std::pair<std::uint32_t, DWORD> bits[] = {
       {kTabStop, WS_TABSTOP},
       {kGroup, WS_GROUP},
