@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "ui/dialog_host.h"
-#include "ui/resource_table.h"
 #include "ui/qt/window.h"
+#include "ui/resource_table.h"
 
 namespace vs {
 

@@ -20,9 +20,10 @@ ImageListHandle QtWindow::createImageList(int bitmapId, int imageWidth, int, Col
         line[x] = qRgba(0, 0, 0, 0);
     }
   }
-  std::vector<QPixmap> images;
+  // Kept as icons, made once: every row showing an image shares its icon.
+  std::vector<QIcon> images;
   for (int x = 0; x + imageWidth <= image.width(); x += imageWidth)
-    images.push_back(QPixmap::fromImage(image.copy(x, 0, imageWidth, image.height())));
+    images.emplace_back(QPixmap::fromImage(image.copy(x, 0, imageWidth, image.height())));
   imageLists_.push_back(std::move(images));
   return static_cast<ImageListHandle>(imageLists_.size() - 1);
 }

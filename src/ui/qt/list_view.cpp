@@ -14,7 +14,7 @@ constexpr int kImageRole = Qt::UserRole + 1;
 constexpr int kItemDataRole = Qt::UserRole + 2;
 
 // The image of a row, or none when the list has no image list or the index is outside it.
-QIcon iconFor(const std::vector<std::vector<QPixmap>>& imageLists,
+QIcon iconFor(const std::vector<std::vector<QIcon>>& imageLists,
               const std::map<int, ImageListHandle>& listImages, int id, int image) {
   const auto found = listImages.find(id);
   if (found == listImages.end())
@@ -22,7 +22,7 @@ QIcon iconFor(const std::vector<std::vector<QPixmap>>& imageLists,
   const ImageListHandle handle = found->second;
   const bool known = handle >= 0 && handle < static_cast<int>(imageLists.size()) && image >= 0 &&
                      image < static_cast<int>(imageLists[handle].size());
-  return known ? QIcon(imageLists[handle][image]) : QIcon();
+  return known ? imageLists[handle][image] : QIcon();
 }
 
 }  // namespace
@@ -58,7 +58,16 @@ void ModListWidget::setSpacing(QSize spacing) {
   applyGrid();
 }
 
+// Only a row whose text and icon are wider than every earlier row's can widen
+// the column: the rest of a row (margins) is the same for all, and measuring
+// the text alone costs a fraction of the delegate's whole size.
 void ModListWidget::fitRow(int row) {
+  const QListWidgetItem* rowItem = item(row);
+  const qreal extent = QFontMetricsF(font()).horizontalAdvance(rowItem->text()) +
+                       (rowItem->icon().isNull() ? 0 : iconSize().width());
+  if (extent <= widestExtent_)
+    return;
+  widestExtent_ = extent;
   QStyleOptionViewItem option;
   initViewItemOption(&option);
   widestRow_ =

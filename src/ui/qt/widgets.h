@@ -68,6 +68,7 @@ class ModListWidget : public QListWidget {
   bool releaseEndsDoubleClick_ = false;
   QSize spacing_{0, 0};
   int widestRow_ = 0;
+  qreal widestExtent_ = -1;  // text and icon of the widest row so far
 };
 
 // archiveLog: a line is shown at once, but paints are gathered to at most one

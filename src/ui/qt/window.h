@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QIcon>
 #include <QPixmap>
 #include <map>
 #include <optional>
@@ -138,7 +139,7 @@ class QtWindow : public Controls {
   std::vector<std::pair<int, QWidget*>> controls_;
   std::vector<QWidget*> tabOrder_;
   std::map<int, ShownText> texts_;
-  std::vector<std::vector<QPixmap>> imageLists_;
+  std::vector<std::vector<QIcon>> imageLists_;
   std::map<int, ImageListHandle> listImages_;  // list view id -> image list
   std::vector<std::pair<int, std::string>> systemMenu_;
   QPainter* painter_ = nullptr;  // set while a minimised paint runs

@@ -120,18 +120,22 @@ TEST(QtModList, ItemTextsShowWholeAndALongOneScrollsTheList) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.title);
     QtGame qt;
+    // Shorter rows before and after: the column follows the widest.
+    qt.game.writeMod("a.ini", "title=A\nvdf=\n");
     qt.game.writeMod("tide.ini", std::string("title=") + c.title + "\nversion=0.9 beta\nvdf=\n");
+    qt.game.writeMod("zz.ini", "title=Z\nvdf=\n");
     qt.open();
     QListWidget& list = qt.list();
-    ASSERT_EQ(list.count(), 1);
-    const QString text = list.item(0)->text();
-    const QRect row = list.visualItemRect(list.item(0));
+    ASSERT_EQ(list.count(), 3);
+    QListWidgetItem* tide = list.item(1);
+    const QRect row = list.visualItemRect(tide);
     // The icon, the gap beside it and the whole text fit in the row.
-    EXPECT_GE(row.width(), list.iconSize().width() + list.fontMetrics().horizontalAdvance(text));
+    EXPECT_GE(row.width(),
+              list.iconSize().width() + list.fontMetrics().horizontalAdvance(tide->text()));
     EXPECT_EQ(list.horizontalScrollBar()->maximum() > 0, c.scrolls);
     if (c.scrolls) {
       list.horizontalScrollBar()->setValue(list.horizontalScrollBar()->maximum());
-      EXPECT_LE(list.visualItemRect(list.item(0)).right(), list.viewport()->width());
+      EXPECT_LE(list.visualItemRect(tide).right(), list.viewport()->width());
     }
   }
 }
