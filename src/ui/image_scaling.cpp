@@ -46,11 +46,15 @@ Image scaleImage(const Image& source, int width, int height, std::optional<std::
     return result;
   const bool wholeX = wholeEnlargement(source.width, width);
   const bool wholeY = wholeEnlargement(source.height, height);
+  // Every row reads the same columns: they are worked out once.
+  std::vector<AxisSample> columns;
+  columns.reserve(static_cast<std::size_t>(width));
+  for (int x = 0; x < width; ++x) columns.push_back(sampleAxis(x, source.width, width, wholeX));
   for (int y = 0; y < height; ++y) {
     const AxisSample sy = sampleAxis(y, source.height, height, wholeY);
     const double fy = sy.upperWeight;
     for (int x = 0; x < width; ++x) {
-      const AxisSample sx = sampleAxis(x, source.width, width, wholeX);
+      const AxisSample& sx = columns[static_cast<std::size_t>(x)];
       const double fx = sx.upperWeight;
       std::uint32_t& out = result.pixels[static_cast<std::size_t>(y) * width + x];
       const std::uint32_t nearest = source.at(sx.nearest, sy.nearest);
