@@ -2,6 +2,7 @@
 #include <QAbstractItemDelegate>
 #include <QMouseEvent>
 #include <QStyleOptionViewItem>
+#include <QTimer>
 #include <algorithm>
 
 #include "ui/qt/widgets.h"
@@ -58,10 +59,49 @@ void ModListWidget::setSpacing(QSize spacing) {
   applyGrid();
 }
 
+// A list not on screen yet only notes that it has rows to measure: those in
+// view are measured when it is shown, the rest right after its first paint.
+// Measuring a text is costly (it is shaped), and a long list would otherwise
+// keep the player waiting for rows far out of view.
+void ModListWidget::fitRow(int row) {
+  if (isVisible())
+    measureRow(row);
+  else
+    unmeasured_ = true;
+}
+
+void ModListWidget::showEvent(QShowEvent* event) {
+  if (unmeasured_) {
+    const int rowHeight = gridSize().height() > 0 ? gridSize().height() : sizeHintForRow(0);
+    const int inView = viewport()->height() / std::max(1, rowHeight) + 1;
+    measureRows(0, inView);
+    // The view scrolls to the current row, wherever it is.
+    if (const int current = currentRow(); current >= 0)
+      measureRows(current - inView, current + inView);
+  }
+  QListWidget::showEvent(event);
+}
+
+void ModListWidget::paintEvent(QPaintEvent* event) {
+  QListWidget::paintEvent(event);
+  if (!unmeasured_ || measureQueued_)
+    return;
+  measureQueued_ = true;
+  QTimer::singleShot(0, this, [this] {
+    measureQueued_ = false;
+    unmeasured_ = false;
+    measureRows(0, count() - 1);
+  });
+}
+
+void ModListWidget::measureRows(int first, int last) {
+  for (int row = std::max(first, 0); row <= std::min(last, count() - 1); ++row) measureRow(row);
+}
+
 // Only a row whose text and icon are wider than every earlier row's can widen
 // the column: the rest of a row (margins) is the same for all, and measuring
 // the text alone costs a fraction of the delegate's whole size.
-void ModListWidget::fitRow(int row) {
+void ModListWidget::measureRow(int row) {
   const QListWidgetItem* rowItem = item(row);
   const qreal extent = QFontMetricsF(font()).horizontalAdvance(rowItem->text()) +
                        (rowItem->icon().isNull() ? 0 : iconSize().width());

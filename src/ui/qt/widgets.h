@@ -58,8 +58,12 @@ class ModListWidget : public QListWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
+  void measureRows(int first, int last);
+  void measureRow(int row);
   void applyGrid();
 
   QtWindow& window_;
@@ -69,6 +73,8 @@ class ModListWidget : public QListWidget {
   QSize spacing_{0, 0};
   int widestRow_ = 0;
   qreal widestExtent_ = -1;  // text and icon of the widest row so far
+  bool unmeasured_ = false;  // rows added while the list was not on screen
+  bool measureQueued_ = false;
 };
 
 // archiveLog: a line is shown at once, but paints are gathered to at most one

@@ -111,23 +111,29 @@ TEST(QtModList, TextsShowDecodedWhileMembersKeepTheirBytes) {
 }
 
 // As the Win32 list does, a text too long for the list shows whole and the
-// list scrolls sideways to it; short texts need no scrolling.
+// list scrolls sideways to it; short texts need no scrolling. A row far out
+// of view when the list first shows counts as soon as it has painted.
 TEST(QtModList, ItemTextsShowWholeAndALongOneScrollsTheList) {
   const struct {
     const char* title;
     bool scrolls;
-  } cases[] = {{"Tidewater", false}, {"Tidewater Traders of the Seven Southern Isles", true}};
+    int rowsBefore;
+  } cases[] = {{"Tidewater", false, 1},
+               {"Tidewater Traders of the Seven Southern Isles", true, 1},
+               {"Tidewater Traders of the Seven Southern Isles", true, 60}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.title);
     QtGame qt;
     // Shorter rows before and after: the column follows the widest.
-    qt.game.writeMod("a.ini", "title=A\nvdf=\n");
+    for (int i = 0; i < c.rowsBefore; ++i)
+      qt.game.writeMod("a" + std::to_string(100 + i) + ".ini", "title=A\nvdf=\n");
     qt.game.writeMod("tide.ini", std::string("title=") + c.title + "\nversion=0.9 beta\nvdf=\n");
     qt.game.writeMod("zz.ini", "title=Z\nvdf=\n");
     qt.open();
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
     QListWidget& list = qt.list();
-    ASSERT_EQ(list.count(), 3);
-    QListWidgetItem* tide = list.item(1);
+    ASSERT_EQ(list.count(), c.rowsBefore + 2);
+    QListWidgetItem* tide = list.item(c.rowsBefore);
     const QRect row = list.visualItemRect(tide);
     // The icon, the gap beside it and the whole text fit in the row.
     EXPECT_GE(row.width(),
