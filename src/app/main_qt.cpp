@@ -1,6 +1,8 @@
 // The Linux launcher: the Qt front end over the POSIX services.
 #include <QApplication>
 #include <QFileInfo>
+#include <filesystem>
+#include <string>
 
 #include "app/starter_app.h"
 #include "dialog/resources.h"
@@ -26,10 +28,14 @@ void useBundledPlugins(const std::string& executable) {
 
 int main(int argc, char** argv) {
   vs::PosixProgramLocation location;
-  useBundledPlugins(location.executablePath());
+  const std::string executable = location.executablePath();
+  // The mod files beside the program are read while Qt starts up.
+  vs::PosixFileSystem files;
+  if (!executable.empty())
+    files.prefetch(std::filesystem::path(executable).parent_path().string(), ".ini");
+  useBundledPlugins(executable);
   QApplication application(argc, argv);
   vs::QtHost host{vs::starterResources()};
-  vs::PosixFileSystem files;
   vs::PosixProcessStarter processes;
   vs::PosixSettingsStore settings;
   vs::theApp.InitInstance(vs::Services{host, files, processes, settings, location});

@@ -1,6 +1,9 @@
 #include "core/io/byte_source.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <utility>
 
 namespace vs {
 namespace {
@@ -26,7 +29,27 @@ class StdioSource : public ByteSource {
   std::FILE* file_;
 };
 
+class BytesSource : public ByteSource {
+ public:
+  explicit BytesSource(std::string bytes) : bytes_(std::move(bytes)) {}
+
+  std::size_t read(char* into, std::size_t size) override {
+    const std::size_t count = std::min(size, bytes_.size() - at_);
+    std::memcpy(into, bytes_.data() + at_, count);
+    at_ += count;
+    return count;
+  }
+
+ private:
+  std::string bytes_;
+  std::size_t at_ = 0;
+};
+
 }  // namespace
+
+std::unique_ptr<ByteSource> sourceOfBytes(std::string bytes) {
+  return std::make_unique<BytesSource>(std::move(bytes));
+}
 
 std::unique_ptr<ByteSource> openWithStdio(const std::string& path) {
   std::FILE* file = std::fopen(path.c_str(), "r");

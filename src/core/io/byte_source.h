@@ -17,6 +17,9 @@ class ByteSource {
   virtual std::size_t read(char* into, std::size_t size) = 0;
 };
 
+// `bytes` as a source, for a file read beforehand.
+std::unique_ptr<ByteSource> sourceOfBytes(std::string bytes);
+
 // The file at `path` through the C stream; null when it cannot be opened.
 std::unique_ptr<ByteSource> openWithStdio(const std::string& path);
 

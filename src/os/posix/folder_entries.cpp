@@ -138,6 +138,16 @@ void keepFirst(std::string& found, std::string_view candidate, std::string_view 
 
 }  // namespace
 
+std::vector<std::string> listByExtension(int folder, const std::string& extension) {
+  std::vector<std::string> names;
+  forEachEntry(folder, [&](const char* name, unsigned char type) {
+    if (endsWithIgnoringAsciiCase(name, extension) && !isSpecialEntry(folder, name, type))
+      names.emplace_back(name);
+  });
+  sortInNameOrder(names);
+  return names;
+}
+
 std::string otherSpelling(const std::vector<std::string>& names, std::string_view name) {
   std::string found;
   for (const auto& candidate : names) keepFirst(found, candidate, name);

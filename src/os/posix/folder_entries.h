@@ -48,6 +48,10 @@ void forEachEntry(int folder, Visit visit);
 // type from the listing, else from what it leads to.
 bool isSpecialEntry(int folder, const char* name, unsigned char type);
 
+// The entries of `folder` whose names end in `extension` without regard to
+// case, in name order; pipes, sockets and device nodes left out.
+std::vector<std::string> listByExtension(int folder, const std::string& extension);
+
 // Of `names`, the first in name order that equals `name` without regard to
 // case but is not `name` itself; empty when none.
 std::string otherSpelling(const std::vector<std::string>& names, std::string_view name);

@@ -4,12 +4,11 @@
 #include "os/posix/posix_file_system.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
-#include "core/text/ascii.h"
-#include "core/text/name_order.h"
 #include "os/posix/folder_entries.h"
 #include "os/posix/posix_archive_moves.h"
 
@@ -53,19 +52,35 @@ std::vector<std::string> PosixFileSystem::findByExtension(const std::string& dir
                                                           const std::string& extension) {
   // A search begins an operation: what was seen before may have changed.
   paths_.forget();
-  std::vector<std::string> names;
+  prefetched_.clear();
   const OpenFolder folder(directory);
   if (folder.fd() < 0)
-    return names;
-  forEachEntry(folder.fd(), [&](const char* name, unsigned char type) {
-    if (endsWithIgnoringAsciiCase(name, extension) && !isSpecialEntry(folder.fd(), name, type))
-      names.emplace_back(name);
-  });
-  sortInNameOrder(names);
-  return names;
+    return {};
+  if (prefetch_) {
+    // Only the first search can use what was read at start-up.
+    std::unique_ptr<PrefetchedFolder> ready = prefetch_->take();
+    prefetch_.reset();
+    struct stat seen {};
+    if (ready && directory.empty() && ready->extension == extension &&
+        ::fstat(folder.fd(), &seen) == 0 && seen.st_dev == ready->device &&
+        seen.st_ino == ready->inode) {
+      prefetched_ = std::move(ready->bytes);
+      return std::move(ready->names);
+    }
+  }
+  return listByExtension(folder.fd(), extension);
+}
+
+void PosixFileSystem::prefetch(const std::string& folder, const std::string& extension) {
+  prefetch_ = std::make_unique<FolderPrefetch>(folder, extension);
 }
 
 std::unique_ptr<ByteSource> PosixFileSystem::openForReading(const std::string& path) {
+  if (const auto found = prefetched_.find(path); found != prefetched_.end()) {
+    auto source = sourceOfBytes(std::move(found->second));
+    prefetched_.erase(found);
+    return source;
+  }
   // Non-blocking, so a pipe put in a file's place after the search cannot
   // hang the launcher; a regular file reads as ever.
   const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;

@@ -3,8 +3,13 @@
 // replacement.
 #pragma once
 
+#include <memory>
+#include <string>
+#include <unordered_map>
+
 #include "os/file_system.h"
 #include "os/posix/case_insensitive_paths.h"
+#include "os/posix/folder_prefetch.h"
 
 namespace vs {
 
@@ -20,8 +25,16 @@ class PosixFileSystem : public FileSystem {
   std::unique_ptr<ArchiveMoves> openArchiveMoves(const ArchiveDirectories& dirs) override;
   char separator() const override { return '/'; }
 
+  // Lists and reads the files of `folder` ending in `extension` in the
+  // background; the first search of the working directory, when that is the
+  // folder, takes the names and bytes from there. The files are as they were
+  // when the prefetch read them, a moment before.
+  void prefetch(const std::string& folder, const std::string& extension);
+
  private:
   CaseInsensitivePaths paths_;
+  std::unique_ptr<FolderPrefetch> prefetch_;
+  std::unordered_map<std::string, std::string> prefetched_;  // by name, until the next search
 };
 
 }  // namespace vs

@@ -1,0 +1,77 @@
+#include "os/posix/folder_prefetch.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+#include "os/posix/folder_entries.h"
+
+namespace vs {
+namespace {
+
+// The whole file, read as the scan reads it (a short read is the end); false
+// when it cannot be opened or is larger than the prefetch keeps.
+bool readWhole(int folder, const std::string& name, std::string& into) {
+  const int fd = ::openat(folder, name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0)
+    return false;
+  char block[16 * 1024];
+  bool whole = true;
+  for (;;) {
+    const ssize_t got = ::read(fd, block, sizeof block);
+    if (got < 0 && errno == EINTR)
+      continue;
+    if (got > 0)
+      into.append(block, static_cast<std::size_t>(got));
+    if (into.size() > PrefetchedFolder::kMaxBytes) {
+      whole = false;
+      break;
+    }
+    if (got < static_cast<ssize_t>(sizeof block))
+      break;
+  }
+  ::close(fd);
+  return whole;
+}
+
+std::unique_ptr<PrefetchedFolder> readFolder(const std::string& path,
+                                             const std::string& extension) {
+  const OpenFolder folder(path);
+  struct stat seen {};
+  if (folder.fd() < 0 || ::fstat(folder.fd(), &seen) != 0)
+    return nullptr;
+  auto result = std::make_unique<PrefetchedFolder>();
+  result->device = seen.st_dev;
+  result->inode = seen.st_ino;
+  result->extension = extension;
+  result->names = listByExtension(folder.fd(), extension);
+  for (const std::string& name : result->names) {
+    std::string bytes;
+    if (readWhole(folder.fd(), name, bytes))
+      result->bytes.emplace(name, std::move(bytes));
+  }
+  return result;
+}
+
+}  // namespace
+
+FolderPrefetch::FolderPrefetch(std::string folder, std::string extension)
+    : thread_([this, folder = std::move(folder), extension = std::move(extension)] {
+        result_ = readFolder(folder, extension);
+      }) {}
+
+FolderPrefetch::~FolderPrefetch() {
+  if (thread_.joinable())
+    thread_.join();
+}
+
+std::unique_ptr<PrefetchedFolder> FolderPrefetch::take() {
+  if (thread_.joinable())
+    thread_.join();
+  return std::move(result_);
+}
+
+}  // namespace vs
