@@ -156,11 +156,13 @@ int QtWindow::insertItem(int id, int index, const std::string& text, int image) 
     return -1;
   if (index < 0 || index > list->count())
     index = list->count();
+  // Complete before it joins the list: a change after would be announced to
+  // the view once more.
   auto* item = new QListWidgetItem(decodeBytes(text));
   item->setData(kImageRole, image);
+  item->setIcon(iconFor(imageLists_, listImages_, id, image));
   const QSignalBlocker blocker(list);
   list->insertItem(index, item);
-  item->setIcon(iconFor(imageLists_, listImages_, id, image));
   list->fitRow(index);
   return index;
 }
