@@ -2,6 +2,7 @@
 // resource table gives under the ":/res/" prefix of the program's Qt resources.
 #include <QFile>
 #include <QImage>
+#include <optional>
 #include <string_view>
 
 #include "ui/dib_images.h"
@@ -10,13 +11,25 @@
 namespace vs {
 namespace {
 
-QString resourcePath(const char* file) {
-  return QStringLiteral(":/res/") + QString::fromLatin1(file);
-}
+// A file of the program's Qt resources: where it lies and its bytes.
+struct Artwork {
+  QString path;
+  QByteArray bytes;
 
-QByteArray resourceBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  std::string_view view() const {
+    return std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  }
+};
+
+// None when the table names no file.
+std::optional<Artwork> readArtwork(const char* file) {
+  if (file == nullptr)
+    return std::nullopt;
+  Artwork artwork{QStringLiteral(":/res/") + QString::fromLatin1(file), {}};
+  QFile resource(artwork.path);
+  if (resource.open(QIODevice::ReadOnly))
+    artwork.bytes = resource.readAll();
+  return artwork;
 }
 
 QImage toQImage(const Image& image, QImage::Format format) {
@@ -34,14 +47,12 @@ QImage toQImage(const Image& image, QImage::Format format) {
 // Our own artwork is read by our own reader; Qt's, which first looks through
 // every image-format plugin, only reads what ours does not know.
 QIcon loadIcon(const ResourceTable& resources, int iconId) {
-  const char* file = resources.findIcon(iconId);
-  if (file == nullptr)
+  const auto artwork = readArtwork(resources.findIcon(iconId));
+  if (!artwork)
     return QIcon();
-  const QString path = resourcePath(file);
-  const QByteArray bytes = resourceBytes(path);
-  const auto images = decodeIcoFile(std::string_view(bytes.constData(), bytes.size()));
+  const auto images = decodeIcoFile(artwork->view());
   if (!images)
-    return QIcon(path);
+    return QIcon(artwork->path);
   QIcon icon;
   for (const Image& image : *images)
     icon.addPixmap(QPixmap::fromImage(toQImage(image, QImage::Format_ARGB32)));
@@ -49,13 +60,12 @@ QIcon loadIcon(const ResourceTable& resources, int iconId) {
 }
 
 QPixmap loadBitmap(const ResourceTable& resources, int bitmapId) {
-  const char* file = resources.findBitmap(bitmapId);
-  if (file == nullptr)
+  const auto artwork = readArtwork(resources.findBitmap(bitmapId));
+  if (!artwork)
     return QPixmap();
-  const QString path = resourcePath(file);
-  const QByteArray bytes = resourceBytes(path);
-  const auto image = decodeBmpFile(std::string_view(bytes.constData(), bytes.size()));
-  return image ? QPixmap::fromImage(toQImage(*image, QImage::Format_RGB32)) : QPixmap(path);
+  const auto image = decodeBmpFile(artwork->view());
+  return image ? QPixmap::fromImage(toQImage(*image, QImage::Format_RGB32))
+               : QPixmap(artwork->path);
 }
 
 }  // namespace vs
