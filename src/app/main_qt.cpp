@@ -1,11 +1,11 @@
 // The Linux launcher: the Qt front end over the POSIX services.
 #include <QApplication>
 #include <QFileInfo>
-#include <filesystem>
 #include <string>
 
 #include "app/starter_app.h"
 #include "dialog/resources.h"
+#include "dialog/startup_rules.h"
 #include "os/posix/posix_file_system.h"
 #include "os/posix/posix_process_starter.h"
 #include "os/posix/posix_program_location.h"
@@ -31,8 +31,8 @@ int main(int argc, char** argv) {
   const std::string executable = location.executablePath();
   // The mod files beside the program are read while Qt starts up.
   vs::PosixFileSystem files;
-  if (!executable.empty())
-    files.prefetch(std::filesystem::path(executable).parent_path().string(), ".ini");
+  if (const auto directory = vs::programDirectory(executable))
+    files.prefetch(*directory, vs::kModFileExtension);
   useBundledPlugins(executable);
   QApplication application(argc, argv);
   vs::QtHost host{vs::starterResources()};

@@ -6,6 +6,7 @@
 #include "core/mods/mod_info.h"
 #include "core/mods/mod_list_rules.h"
 #include "dialog/starter_dialog.h"
+#include "dialog/startup_rules.h"
 
 namespace vs {
 
@@ -15,7 +16,7 @@ int StarterDialog::scanMods() {
   // Names that differ only in case (possible where the file system tells
   // them apart) are one file to the game: only the first is read. The
   // search yields them side by side, so the one before is all to compare.
-  const std::vector<std::string> found = services_.files.findByExtension("", ".ini");
+  const std::vector<std::string> found = services_.files.findByExtension("", kModFileExtension);
   // One block takes every file's bytes in turn.
   PieceBuffer buffer;
   for (std::size_t i = 0; i < found.size(); ++i) {

@@ -12,6 +12,9 @@ namespace vs {
 // that lies after the first character; nothing otherwise.
 std::optional<std::string> programDirectory(const std::string& executablePath);
 
+// The mod INI files the list is made from, beside the program.
+inline constexpr char kModFileExtension[] = ".ini";
+
 // "VornakStarter v" and the version
 std::string dialogCaption();
 

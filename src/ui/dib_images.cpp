@@ -19,6 +19,14 @@ std::size_t rowBytes(int width, int bits) {
   return ((static_cast<std::size_t>(width) * static_cast<std::size_t>(bits) + 31) / 32) * 4;
 }
 
+// Pixel `x` of a row of `bits`-bit palette indices (or mask bits), leftmost
+// in the high bits of each byte.
+std::uint32_t packedIndex(std::string_view bytes, std::size_t row, int x, int bits) {
+  const std::size_t bit = static_cast<std::size_t>(x) * static_cast<std::size_t>(bits);
+  const auto byte = static_cast<unsigned char>(bytes[row + bit / 8]);
+  return (byte >> (8 - bits - static_cast<int>(bit % 8))) & ((1u << bits) - 1);
+}
+
 // The colour picture of a BITMAPINFOHEADER DIB that starts at `dib`, `height`
 // rows of it (an icon's DIB counts its mask's rows too); `rows` follows the
 // header and palette unless `bitsAt` says where. Alpha bytes of 32-bit
@@ -55,9 +63,7 @@ std::optional<Image> decodeDib(std::string_view bytes, std::size_t dib, int heig
     for (int x = 0; x < width; ++x) {
       std::uint32_t pixel;
       if (bits <= 8) {
-        const std::size_t bit = static_cast<std::size_t>(x) * static_cast<std::size_t>(bits);
-        const auto byte = static_cast<unsigned char>(bytes[row + bit / 8]);
-        const std::uint32_t index = (byte >> (8 - bits - bit % 8)) & ((1u << bits) - 1);
+        const std::uint32_t index = packedIndex(bytes, row, x, bits);
         pixel = index < colours ? le(bytes, palette + index * 4, 3) : 0;
       } else {
         pixel = le(bytes, row + static_cast<std::size_t>(x) * (bits / 8), bits / 8);
@@ -112,16 +118,11 @@ std::optional<std::vector<Image>> decodeIcoFile(std::string_view bytes) {
     const std::size_t stride = rowBytes(image->width, 1);
     if (maskAt + stride * static_cast<std::size_t>(height) > bytes.size())
       return std::nullopt;
-    for (int y = 0; y < height; ++y) {
+    for (int y = 0; y < height && !hasAlpha; ++y) {
       const std::size_t row = maskAt + stride * static_cast<std::size_t>(height - 1 - y);
       for (int x = 0; x < image->width; ++x) {
         std::uint32_t& pixel = image->pixels[static_cast<std::size_t>(y) * image->width + x];
-        const bool transparent =
-            (static_cast<unsigned char>(bytes[row + static_cast<std::size_t>(x) / 8]) >>
-             (7 - x % 8)) &
-            1;
-        if (!hasAlpha)
-          pixel = transparent ? 0 : (pixel | 0xFF000000u);
+        pixel = packedIndex(bytes, row, x, 1) != 0 ? 0 : (pixel | 0xFF000000u);
       }
     }
     images.push_back(std::move(*image));

@@ -2,39 +2,29 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <utility>
 
+#include "os/posix/descriptor_source.h"
 #include "os/posix/folder_entries.h"
 
 namespace vs {
 namespace {
 
-// The whole file, read as the scan reads it (a short read is the end); false
-// when it cannot be opened or is larger than the prefetch keeps.
+// The whole file, read as the scan reads it; false when it cannot be opened
+// or is larger than the prefetch keeps.
 bool readWhole(int folder, const std::string& name, std::string& into) {
-  const int fd = ::openat(folder, name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  const int fd = ::openat(folder, name.c_str(), DescriptorSource::kOpenFlags);
   if (fd < 0)
     return false;
+  DescriptorSource source(fd);
   char block[16 * 1024];
-  bool whole = true;
-  for (;;) {
-    const ssize_t got = ::read(fd, block, sizeof block);
-    if (got < 0 && errno == EINTR)
-      continue;
-    if (got > 0)
-      into.append(block, static_cast<std::size_t>(got));
-    if (into.size() > PrefetchedFolder::kMaxBytes) {
-      whole = false;
-      break;
-    }
-    if (got < static_cast<ssize_t>(sizeof block))
-      break;
+  while (const std::size_t got = source.read(block, sizeof block)) {
+    into.append(block, got);
+    if (into.size() > PrefetchedFolder::kMaxBytes)
+      return false;
   }
-  ::close(fd);
-  return whole;
+  return true;
 }
 
 std::unique_ptr<PrefetchedFolder> readFolder(const std::string& path,

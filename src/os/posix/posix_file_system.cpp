@@ -9,44 +9,11 @@
 
 #include <cerrno>
 
+#include "os/posix/descriptor_source.h"
 #include "os/posix/folder_entries.h"
 #include "os/posix/posix_archive_moves.h"
 
 namespace vs {
-namespace {
-
-class DescriptorSource : public ByteSource {
- public:
-  explicit DescriptorSource(int fd) : fd_(fd) {}
-  ~DescriptorSource() override { ::close(fd_); }
-  DescriptorSource(const DescriptorSource&) = delete;
-  DescriptorSource& operator=(const DescriptorSource&) = delete;
-
-  // A regular file fills a read up to its end, so a shorter read is the end:
-  // asking once more would cost every scanned file a system call that can
-  // only return 0.
-  std::size_t read(char* into, std::size_t size) override {
-    if (ended_)
-      return 0;
-    for (;;) {
-      const ssize_t got = ::read(fd_, into, size);
-      if (got >= 0) {
-        ended_ = static_cast<std::size_t>(got) < size;
-        return static_cast<std::size_t>(got);
-      }
-      if (errno != EINTR) {
-        ended_ = true;
-        return 0;
-      }
-    }
-  }
-
- private:
-  int fd_;
-  bool ended_ = false;
-};
-
-}  // namespace
 
 std::vector<std::string> PosixFileSystem::findByExtension(const std::string& directory,
                                                           const std::string& extension) {
@@ -81,9 +48,7 @@ std::unique_ptr<ByteSource> PosixFileSystem::openForReading(const std::string& p
     prefetched_.erase(found);
     return source;
   }
-  // Non-blocking, so a pipe put in a file's place after the search cannot
-  // hang the launcher; a regular file reads as ever.
-  const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+  const int flags = DescriptorSource::kOpenFlags;
   int fd = ::open(path.c_str(), flags);
   if (fd < 0 && errno == ENOENT) {
     if (const std::string resolved = paths_.resolve(path); resolved != path)

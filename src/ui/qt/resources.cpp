@@ -32,16 +32,6 @@ std::optional<Artwork> readArtwork(const char* file) {
   return artwork;
 }
 
-QImage toQImage(const Image& image, QImage::Format format) {
-  QImage result(image.width, image.height, format);
-  for (int y = 0; y < image.height; ++y) {
-    auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
-    for (int x = 0; x < image.width; ++x)
-      line[x] = format == QImage::Format_RGB32 ? 0xFF000000u | image.at(x, y) : image.at(x, y);
-  }
-  return result;
-}
-
 }  // namespace
 
 // Our own artwork is read by our own reader; Qt's, which first looks through
@@ -55,7 +45,7 @@ QIcon loadIcon(const ResourceTable& resources, int iconId) {
     return QIcon(artwork->path);
   QIcon icon;
   for (const Image& image : *images)
-    icon.addPixmap(QPixmap::fromImage(toQImage(image, QImage::Format_ARGB32)));
+    icon.addPixmap(QPixmap::fromImage(makeImage(image, QImage::Format_ARGB32)));
   return icon;
 }
 
@@ -64,7 +54,7 @@ QPixmap loadBitmap(const ResourceTable& resources, int bitmapId) {
   if (!artwork)
     return QPixmap();
   const auto image = decodeBmpFile(artwork->view());
-  return image ? QPixmap::fromImage(toQImage(*image, QImage::Format_RGB32))
+  return image ? QPixmap::fromImage(makeImage(*image, QImage::Format_RGB32))
                : QPixmap(artwork->path);
 }
 

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QIcon>
+#include <QImage>
 #include <QListWidget>
 #include <QPixmap>
 #include <QString>
@@ -15,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/image_scaling.h"
 #include "ui/resource_table.h"
 
 namespace vs {
@@ -42,6 +44,9 @@ QIcon loadIcon(const ResourceTable& resources, int iconId);
 QPixmap loadBitmap(const ResourceTable& resources, int bitmapId);  // null when there is none
 // `bitmap` scaled smoothly to `place`; itself when it has that size already.
 QPixmap bitmapForPlace(const QPixmap& bitmap, QSize place);
+// Our pixels as Qt's picture in `format`: RGB32 opaque, ARGB32 with the
+// alpha our pixels carry.
+QImage makeImage(const Image& image, QImage::Format format);
 
 // modList: keeps the selection mark as the item really selected (Qt's current
 // row moves on its own when the list gets the focus) and reports clicks. Item
