@@ -53,6 +53,7 @@ class NoSettings : public SettingsStore {
  public:
   explicit NoSettings(bool keyOpens) : keyOpens_(keyOpens) {}
   bool createOrOpenKey() override;
+  bool openKeyForReading() override { return keyOpens_; }
   QueryResult queryBinary(const std::string& name, std::size_t bufferSize,
                           std::vector<std::uint8_t>& data) override;
   bool setBinary(const std::string& name, const std::vector<std::uint8_t>& data) override;

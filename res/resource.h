@@ -34,6 +34,8 @@
 
 // The About entry of the system menu.
 #define IDM_ABOUTBOX 0x0010
+// The mod list's context menu entry.
+#define IDM_CREATE_SHORTCUT 0x0020
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)
 #endif

@@ -1,11 +1,11 @@
 // The Windows program: common controls, the Win32 services and the one
 // application object.
 #include "app/starter_app.h"
-#include "ui/win32/host.h"
 #include "os/win32/win32_file_system.h"
 #include "os/win32/win32_process_starter.h"
 #include "os/win32/win32_program_location.h"
 #include "os/win32/win32_settings_store.h"
+#include "ui/win32/host.h"
 #include "ui/win32/win_api.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {

@@ -1,17 +1,88 @@
 #include "app/starter_app.h"
 
+#include "app/read_only_settings.h"
+#include "core/launch/launcher_texts.h"
+#include "core/launch/program_options.h"
+#include "dialog/resources.h"
 #include "dialog/starter_dialog.h"
+#include "dialog/version.h"
+#include "ui/windowless_host.h"
 
 namespace vs {
+namespace {
+
+Services dialogServices(DialogHost& host, const OsServices& os) {
+  return {host, os.files, os.processes, os.settings, os.location, &os.shortcuts};
+}
+
+}  // namespace
 
 StarterApp theApp;
 
 StarterApp::~StarterApp() = default;
 
-bool StarterApp::InitInstance(const Services& services) {
-  StarterDialog dialog(services);
+int StarterApp::Run(const std::vector<std::string>& arguments, const OsServices& os,
+                    ProgramConsole& console) {
+  const ProgramAction action = parseProgramOptions(arguments);
+  switch (action.kind) {
+    case ProgramActionKind::dialog: {
+      StarterDialog dialog(dialogServices(console.dialogHost(), os));
+      dialog.DoModal();
+      return kExitDone;
+    }
+    case ProgramActionKind::start:
+      return startDirectly(action.name, os, console);
+    case ProgramActionKind::list:
+      return listConfigurations(os, console);
+    case ProgramActionKind::help:
+      console.print(launcherTexts.usage);
+      return kExitDone;
+    case ProgramActionKind::version:
+      console.print(fillIn(launcherTexts.version, VS_VERSION));
+      return kExitDone;
+    case ProgramActionKind::usage:
+      console.printError(fillIn(launcherTexts.usageProblem, action.problem) + launcherTexts.usage);
+      return kExitUsage;
+  }
+  return kExitUsage;
+}
+
+// The dialog itself does the start, over a window that never shows, so the
+// line, the moves and the log are those of a click on Start.
+int StarterApp::startDirectly(const std::string& name, const OsServices& os,
+                              ProgramConsole& console) {
+  std::vector<std::string> log;
+  {
+    WindowlessHost windowless(starterResources());
+    ReadOnlySettings settings(os.settings);
+    StarterDialog hidden({windowless, os.files, os.processes, settings, os.location});
+    const auto window = windowless.open(hidden);
+    if (window && hidden.startConfiguration(name))
+      return kExitDone;
+    if (window)
+      log = window->control(IDC_ARCHIVELOG).lines;
+  }
+  console.reportFailedStart(log);
+  if (!console.canShowWindows())
+    return kExitFailed;
+  StarterDialog dialog(dialogServices(console.dialogHost(), os));
+  dialog.showEarlierAttempt(std::move(log));
   dialog.DoModal();
-  return false;
+  return kExitFailed;
+}
+
+int StarterApp::listConfigurations(const OsServices& os, ProgramConsole& console) {
+  WindowlessHost windowless(starterResources());
+  ReadOnlySettings settings(os.settings);
+  StarterDialog hidden({windowless, os.files, os.processes, settings, os.location});
+  const auto window = windowless.open(hidden);
+  std::string listing;
+  if (window) {
+    for (const auto& [fileName, text] : hidden.listedConfigurations())
+      listing += fileName + '\t' + text + '\n';
+  }
+  console.print(listing);
+  return kExitDone;
 }
 
 }  // namespace vs

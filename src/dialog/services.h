@@ -6,6 +6,7 @@
 #include "os/process_starter.h"
 #include "os/program_location.h"
 #include "os/settings_store.h"
+#include "os/shortcut_maker.h"
 
 namespace vs {
 
@@ -15,6 +16,7 @@ struct Services {
   ProcessStarter& processes;
   SettingsStore& settings;
   ProgramLocation& location;
+  ShortcutMaker* shortcuts = nullptr;  // none: the list offers no shortcut
 };
 
 }  // namespace vs

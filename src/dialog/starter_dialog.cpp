@@ -62,6 +62,7 @@ const MessageEntry<D> kMessageTable[] = {
     {M::buttonClicked, IDC_CONVERTTEXTURES, &D::OnCheckBoxClicked},
     {M::buttonClicked, IDC_PHYSICALFIRST, &D::OnCheckBoxClicked},
     {M::listDoubleClick, IDC_MODLIST, &D::OnModListDoubleClick},
+    {M::listContextMenu, IDC_MODLIST, &D::OnModListContextMenu},
     {M::buttonClicked, IDC_DEVELOPMENT, &D::OnDevelopmentClicked},
     {M::comboSelChange, IDC_APPLICATION, &D::OnApplicationChanged},
     {M::buttonClicked, IDC_HELP_BUTTON, &D::OnHelp},
@@ -115,6 +116,7 @@ bool StarterDialog::OnInitDialog() {
   spyLevelCombo.SetCurSel(spyLevel);
   applicationCombo.SetCurSel(startApp);
   showModDescription(selectedItem);
+  for (const std::string& line : earlierAttempt_) appendLog(line);
   return true;
 }
 

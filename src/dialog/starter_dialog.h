@@ -39,6 +39,18 @@ class StarterDialog : public Dialog, public LaunchChoices {
   int scanMods();
   void showModDescription(int index);
   void OnModListClick(MessageArgs& args);
+  void OnModListContextMenu(MessageArgs& args);
+  void createShortcut(const ModInfo& record);
+
+  // A start without the window: the item of the INI file `name` (any case),
+  // started as Start would with the choices as loaded. False, with the
+  // reason as the log's last line, when it could not be started or an
+  // archive could not be moved.
+  bool startConfiguration(const std::string& name);
+  // A window opened after such an attempt shows its log lines.
+  void showEarlierAttempt(std::vector<std::string> lines);
+  // The listed items: the INI file's name and the item's text.
+  std::vector<std::pair<std::string, std::string>> listedConfigurations();
 
   // Control behaviour.
   void applyDevelopmentMode();
@@ -55,11 +67,14 @@ class StarterDialog : public Dialog, public LaunchChoices {
   void saveSettings();
 
   // Archive switching.
-  void deactivateModArchives();
-  void activateModArchives(std::string vdf);
+  // Each returns how many moves failed.
+  int deactivateModArchives();
+  int activateModArchives(std::string vdf);
 
-  // Launch.
-  void launchSelected(std::string programName);
+  // Launch. True when the program was started; with `stopOnFailedMoves`,
+  // nothing is started after a move failed.
+  bool launchSelected(std::string programName, bool stopOnFailedMoves = false);
+  void showLogFace();  // the normal face, where the log shows
 
   // Control wrappers, in the order of the dialog's class.
   Button helpButton;
@@ -95,8 +110,10 @@ class StarterDialog : public Dialog, public LaunchChoices {
 
  private:
   void appendLog(const std::string& line);
+  int findItem(const std::string& fileName);  // -1 when not listed
 
   Services services_;
+  std::vector<std::string> earlierAttempt_;
   // The records of the listed items; each item's data points at one of them.
   std::vector<std::unique_ptr<ModInfo>> listedRecords_;
 };

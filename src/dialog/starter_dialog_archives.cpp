@@ -4,15 +4,17 @@
 
 namespace vs {
 
-void StarterDialog::deactivateModArchives() {
-  parkArchives(services_.files, archiveDirectories(services_.files.separator()),
-               [this](const std::string& line) { appendLog(line); });
+int StarterDialog::deactivateModArchives() {
+  return parkArchives(services_.files, archiveDirectories(services_.files.separator()),
+                      [this](const std::string& line) { appendLog(line); });
 }
 
-void StarterDialog::activateModArchives(std::string vdf) {
-  activateArchives(services_.files, archiveDirectories(services_.files.separator()), vdf,
-                   [this](const std::string& line) { appendLog(line); });
+int StarterDialog::activateModArchives(std::string vdf) {
+  const int failed =
+      activateArchives(services_.files, archiveDirectories(services_.files.separator()), vdf,
+                       [this](const std::string& line) { appendLog(line); });
   UpdateData(false);
+  return failed;
 }
 
 }  // namespace vs

@@ -17,6 +17,9 @@ class SettingsStore {
   // Creates the key "Software\<maker>\VornakStarter" under the current user,
   // with the keys above it, or opens it. False when it cannot be made.
   virtual bool createOrOpenKey() = 0;
+  // Opens the key only where it exists, creating and writing nothing; false
+  // when there is none to read.
+  virtual bool openKeyForReading() = 0;
   // Reads a REG_BINARY value that fits into `bufferSize` bytes.
   virtual QueryResult queryBinary(const std::string& name, std::size_t bufferSize,
                                   std::vector<std::uint8_t>& data) = 0;

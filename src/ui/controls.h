@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ui/colour_ref.h"
 
@@ -23,6 +24,11 @@ struct Size {
 };
 
 enum class IconSize { big, little };
+
+struct MenuEntry {
+  int commandId;  // not 0
+  std::string text;
+};
 
 class Controls {
  public:
@@ -65,6 +71,11 @@ class Controls {
   virtual void addLine(int id, const std::string& line) = 0;
   virtual void clearLines(int id) = 0;
   virtual void repaintNow(int id) = 0;
+
+  // A popup menu where the control's context menu was asked for (the pointer,
+  // or the selected item for a key); returns the chosen entry's command, 0
+  // when the menu was dismissed.
+  virtual int popupMenu(int id, const std::vector<MenuEntry>& entries) = 0;
 
   // The dialog window itself.
   virtual void setCaption(const std::string& caption) = 0;

@@ -12,6 +12,7 @@ enum class Message {
   queryDragIcon,    // WM_QUERYDRAGICON, result = icon id
   listClick,        // WM_NOTIFY NM_CLICK
   listDoubleClick,  // WM_NOTIFY NM_DBLCLK
+  listContextMenu,  // WM_CONTEXTMENU on a list, lParam = the item (-1: none)
   buttonClicked,    // WM_COMMAND BN_CLICKED
   comboSelChange,   // WM_COMMAND CBN_SELCHANGE
 };

@@ -39,6 +39,10 @@ class MemorySettingsStore : public SettingsStore {
     ++opens;
     return openSucceeds;
   }
+  bool openKeyForReading() override {
+    ++readOnlyOpens;
+    return openSucceeds;
+  }
   QueryResult queryBinary(const std::string& name, std::size_t bufferSize,
                           std::vector<std::uint8_t>& data) override {
     queries.push_back(name);
@@ -67,6 +71,7 @@ class MemorySettingsStore : public SettingsStore {
   std::vector<std::string> writes;
   bool openSucceeds = true;
   int opens = 0;
+  int readOnlyOpens = 0;
 };
 
 // An executable path chosen by the test; changing directory is real.

@@ -25,9 +25,12 @@ void composeLine(std::string& line, const ArchiveDirectories& dirs, std::string_
   line.assign(dirs.data).append(name).append(arrow).append(dirs.parking).append(name);
 }
 
-void appendOutcome(std::string& line, const std::optional<std::string>& failure) {
-  if (failure)
-    line.append(" (failed: ").append(*failure).append(")");
+// One for a failed move, so callers can count them.
+int appendOutcome(std::string& line, const std::optional<std::string>& failure) {
+  if (!failure)
+    return 0;
+  line.append(" (failed: ").append(*failure).append(")");
+  return 1;
 }
 
 }  // namespace
@@ -39,35 +42,40 @@ ArchiveDirectories archiveDirectories(char separator) {
 
 // The names are collected before the first move, so the moves cannot disturb
 // the search; each line follows its move.
-void parkArchives(ArchiveFolders& files, const ArchiveDirectories& dirs, const LogLine& log) {
+int parkArchives(ArchiveFolders& files, const ArchiveDirectories& dirs, const LogLine& log) {
   const auto moves = files.openArchiveMoves(dirs);
   std::string line;
+  int failed = 0;
   for (const std::string_view name : moves->parkable(kArchiveExtension)) {
     const auto failure = moves->park(name);
     composeLine(line, dirs, name, kParkArrow);
-    appendOutcome(line, failure);
+    failed += appendOutcome(line, failure);
     log(line);
   }
+  return failed;
 }
 
-void activateArchives(ArchiveFolders& files, const ArchiveDirectories& dirs, const std::string& vdf,
-                      const LogLine& log) {
+int activateArchives(ArchiveFolders& files, const ArchiveDirectories& dirs, const std::string& vdf,
+                     const LogLine& log) {
   const std::vector<std::string_view> names = splitArchiveList(vdf);
   if (names.empty())
-    return;
+    return 0;
   const auto moves = files.openArchiveMoves(dirs);
   std::string line;
+  int failed = 0;
   for (const std::string_view name : names) {
     if (!isPlainFileName(name)) {
       composeLine(line, dirs, name, kActivateArrow);
       log(line.append(" (refused: not a plain file name)"));
+      ++failed;
       continue;
     }
     const auto failure = moves->bringBack(name);
     composeLine(line, dirs, name, kActivateArrow);
-    appendOutcome(line, failure);
+    failed += appendOutcome(line, failure);
     log(line);
   }
+  return failed;
 }
 
 }  // namespace vs

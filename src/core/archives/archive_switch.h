@@ -13,8 +13,9 @@ ArchiveDirectories archiveDirectories(char separator);
 
 using LogLine = std::function<void(const std::string&)>;
 
-void parkArchives(ArchiveFolders& files, const ArchiveDirectories& dirs, const LogLine& log);
-void activateArchives(ArchiveFolders& files, const ArchiveDirectories& dirs, const std::string& vdf,
-                      const LogLine& log);
+// Each returns how many of its moves failed or were refused.
+int parkArchives(ArchiveFolders& files, const ArchiveDirectories& dirs, const LogLine& log);
+int activateArchives(ArchiveFolders& files, const ArchiveDirectories& dirs, const std::string& vdf,
+                     const LogLine& log);
 
 }  // namespace vs

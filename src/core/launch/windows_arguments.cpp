@@ -54,4 +54,25 @@ std::vector<std::string> splitWindowsArguments(const std::string& commandLine) {
   }
 }
 
+std::string quoteWindowsArgument(const std::string& argument) {
+  if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos)
+    return argument;
+  std::string quoted = "\"";
+  std::size_t backslashes = 0;
+  for (const char c : argument) {
+    if (c == '\\') {
+      ++backslashes;
+    } else {
+      // Backslashes before a quote are doubled, and the quote gets one more.
+      if (c == '"')
+        quoted.append(backslashes + 1, '\\');
+      backslashes = 0;
+    }
+    quoted += c;
+  }
+  // So do those before the closing quote.
+  quoted.append(backslashes, '\\');
+  return quoted + '"';
+}
+
 }  // namespace vs

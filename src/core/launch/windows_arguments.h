@@ -16,4 +16,8 @@ namespace vs {
 // a double quote are plain characters. An explicit "" is an empty argument.
 std::vector<std::string> splitWindowsArguments(const std::string& commandLine);
 
+// One argument written so that the rules above give it back unchanged:
+// quoted where it is empty or holds a blank, tab or double quote.
+std::string quoteWindowsArgument(const std::string& argument);
+
 }  // namespace vs

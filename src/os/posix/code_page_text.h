@@ -15,4 +15,10 @@ std::string toCodePage(std::string_view text, int codePage);
 // The same in the code page of the launcher's locale, which Wine uses too.
 std::string toLocaleCodePage(std::string_view text);
 
+// The other way: text that is not UTF-8 is taken as `codePage` and given as
+// UTF-8, with "?" for bytes the code page leaves undefined. UTF-8 stays.
+std::string toUtf8(std::string_view text, int codePage);
+// The same from the code page of the launcher's locale.
+std::string fromLocaleCodePage(std::string_view text);
+
 }  // namespace vs

@@ -9,18 +9,12 @@
 #include <optional>
 
 #include "core/settings/reg_file.h"
+#include "os/posix/user_folders.h"
 #include "os/settings_store.h"
 
 struct stat;
 
 namespace vs {
-
-// The file's place for these environment values; nullopt when neither gives an
-// absolute directory.
-std::optional<std::filesystem::path> settingsFilePath(const char* xdgConfigHome, const char* home);
-// The user's file: from XDG_CONFIG_HOME, else HOME/.config, else the user's
-// home directory in the password database; nullopt when none names one.
-std::optional<std::filesystem::path> userSettingsFile();
 
 class PosixSettingsStore : public SettingsStore {
  public:
@@ -29,6 +23,7 @@ class PosixSettingsStore : public SettingsStore {
   explicit PosixSettingsStore(std::filesystem::path file);
 
   bool createOrOpenKey() override;
+  bool openKeyForReading() override;
   QueryResult queryBinary(const std::string& name, std::size_t bufferSize,
                           std::vector<std::uint8_t>& data) override;
   bool setBinary(const std::string& name, const std::vector<std::uint8_t>& data) override;

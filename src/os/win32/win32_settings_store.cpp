@@ -25,6 +25,15 @@ bool Win32SettingsStore::createOrOpenKey() {
   return key_ != nullptr;
 }
 
+bool Win32SettingsStore::openKeyForReading() {
+  if (key_ != nullptr)
+    return true;
+  const std::string path = settingsKeyPath();
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key_) != ERROR_SUCCESS)
+    key_ = nullptr;
+  return key_ != nullptr;
+}
+
 QueryResult Win32SettingsStore::queryBinary(const std::string& name, std::size_t bufferSize,
                                             std::vector<std::uint8_t>& data) {
   if (key_ == nullptr)

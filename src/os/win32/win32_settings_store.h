@@ -18,6 +18,7 @@ class Win32SettingsStore : public SettingsStore {
   Win32SettingsStore& operator=(const Win32SettingsStore&) = delete;
 
   bool createOrOpenKey() override;
+  bool openKeyForReading() override;
   QueryResult queryBinary(const std::string& name, std::size_t bufferSize,
                           std::vector<std::uint8_t>& data) override;
   bool setBinary(const std::string& name, const std::vector<std::uint8_t>& data) override;

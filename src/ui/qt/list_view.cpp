@@ -1,5 +1,7 @@
 // modList: a small-icon list in insertion order with single selection.
 #include <QAbstractItemDelegate>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionViewItem>
 #include <QTimer>
@@ -148,6 +150,34 @@ void ModListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     return;
   releaseEndsDoubleClick_ = true;
   window_.send(Message::listDoubleClick, id_);
+}
+
+// A right click asks for the menu of the item under the pointer; the menu key
+// (and Shift+F10, as on Windows) for the selected item, at the item.
+void ModListWidget::contextMenuEvent(QContextMenuEvent* event) {
+  if (event->reason() == QContextMenuEvent::Mouse) {
+    askForContextMenu(row(itemAt(event->pos())), event->globalPos());
+    return;
+  }
+  askForSelectedItemsMenu();
+}
+
+void ModListWidget::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+    askForSelectedItemsMenu();
+    return;
+  }
+  QListWidget::keyPressEvent(event);
+}
+
+void ModListWidget::askForSelectedItemsMenu() {
+  if (const QListWidgetItem* selected = item(mark_))
+    askForContextMenu(mark_, viewport()->mapToGlobal(visualItemRect(selected).center()));
+}
+
+void ModListWidget::askForContextMenu(int row, QPoint globalPos) {
+  if (row >= 0 && row < count())
+    window_.contextMenu(id_, row, globalPos);
 }
 
 int QtWindow::insertItem(int id, int index, const std::string& text, int image) {

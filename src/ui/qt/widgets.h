@@ -62,6 +62,8 @@ class ModListWidget : public QListWidget {
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -70,6 +72,8 @@ class ModListWidget : public QListWidget {
   void measureRows(int first, int last);
   void measureRow(int row);
   void applyGrid();
+  void askForContextMenu(int row, QPoint globalPos);
+  void askForSelectedItemsMenu();
 
   QtWindow& window_;
   int id_;

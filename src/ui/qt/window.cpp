@@ -143,6 +143,21 @@ void QtWindow::systemCommand(unsigned commandId) {
     dialog_.routeSysCommand(commandId);
 }
 
+void QtWindow::contextMenu(int id, int item, QPoint globalPos) {
+  menuAt_ = globalPos;
+  MessageArgs args;
+  args.lParam = item;
+  send(Message::listContextMenu, id, args);
+}
+
+int QtWindow::popupMenu(int id, const std::vector<MenuEntry>& entries) {
+  QMenu menu(control(id) != nullptr ? control(id) : widget_);
+  for (const MenuEntry& entry : entries)
+    menu.addAction(decodeBytes(entry.text))->setData(entry.commandId);
+  const QAction* chosen = menu.exec(menuAt_);
+  return chosen != nullptr ? chosen->data().toInt() : 0;
+}
+
 void QtWindow::closeRequested() {
   systemCommand(kScClose);
 }

@@ -79,6 +79,8 @@ class QtWindow : public Controls {
   void systemCommand(unsigned commandId);
   void paintMinimised(QPainter& painter);
   void closeRequested();  // the window's close button
+  // A control's context menu asked for at `globalPos`, for `item` of a list.
+  void contextMenu(int id, int item, QPoint globalPos);
 
   // --- Controls ---
   int checkState(int id) const override;
@@ -102,6 +104,7 @@ class QtWindow : public Controls {
   int imageCount(ImageListHandle list) const override;
   void setSmallImageList(int id, ImageListHandle list) override;
   void setIconSpacing(int id, int cx, int cy) override;
+  int popupMenu(int id, const std::vector<MenuEntry>& entries) override;
   void addLine(int id, const std::string& line) override;
   void clearLines(int id) override;
   void repaintNow(int id) override;
@@ -143,6 +146,7 @@ class QtWindow : public Controls {
   std::map<int, ImageListHandle> listImages_;  // list view id -> image list
   std::vector<std::pair<int, std::string>> systemMenu_;
   QPainter* painter_ = nullptr;  // set while a minimised paint runs
+  QPoint menuAt_;                // where the last context menu was asked for
   bool ended_ = false;
   int result_ = 0;
 };
