@@ -35,5 +35,23 @@ TEST(CodePageText, UnicodeLinesInTheAnsiCodePage) {
   EXPECT_EQ(toLocaleCodePage("Гроза"), "\xc3\xf0\xee\xe7\xe0");
 }
 
+TEST(CodePageText, AnsiBytesBackToUtf8) {
+  const struct {
+    const char* bytes;
+    int codePage;
+    const char* text;
+  } cases[] = {
+      {"Pog\xb3os", 1250, "Pogłos"},
+      {"\xc3\xf0\xee\xe7\xe0 \xb8", 1251, "Гроза ё"},
+      {"\x83\x51\x81\x5b\x83\x80", 932, "ゲーム"},
+      // UTF-8 stays; a byte the code page leaves undefined becomes "?".
+      {"Pogłos", 1250, "Pogłos"},
+      {"a\x81"
+       "b",
+       1252, "a?b"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(toUtf8(c.bytes, c.codePage), c.text) << c.text;
+}
+
 }  // namespace
 }  // namespace vs::test
