@@ -152,10 +152,14 @@ void QtWindow::contextMenu(int id, int item, QPoint globalPos) {
 
 int QtWindow::popupMenu(int id, const std::vector<MenuEntry>& entries) {
   QMenu menu(control(id) != nullptr ? control(id) : widget_);
-  for (const MenuEntry& entry : entries)
-    menu.addAction(decodeBytes(entry.text))->setData(entry.commandId);
-  const QAction* chosen = menu.exec(menuAt_);
-  return chosen != nullptr ? chosen->data().toInt() : 0;
+  // Taken from the action's signal, which any way of choosing it emits.
+  int chosen = 0;
+  for (const MenuEntry& entry : entries) {
+    const int command = entry.commandId;
+    menu.addAction(decodeBytes(entry.text), widget_, [&chosen, command] { chosen = command; });
+  }
+  menu.exec(menuAt_);
+  return chosen;
 }
 
 void QtWindow::closeRequested() {

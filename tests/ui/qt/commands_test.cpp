@@ -170,6 +170,61 @@ TEST(QtAbout, TheContextMenuOffersTheSystemMenuEntries) {
   EXPECT_FALSE(w.ended());
 }
 
+class RecordingShortcuts : public ShortcutMaker {
+ public:
+  ShortcutResult makeShortcut(const ShortcutRequest& request) override {
+    made.push_back(request.configuration);
+    return {true, "/made"};
+  }
+  std::vector<std::string> made;
+};
+
+// A right click names the item under the pointer; the menu key and Shift+F10
+// the selected one.
+TEST(QtListMenu, EachWayToTheMenuMakesTheShortcutOfItsItem) {
+  QtGame qt;
+  RecordingShortcuts shortcuts;
+  qt.shortcuts = &shortcuts;
+  qt.game.writeMod("a.ini", "title=A\nvdf=\n");
+  qt.game.writeMod("b.ini", "title=B\nvdf=\n");
+  qt.open();
+  QListWidget& list = qt.list();
+  clickAt(list, rowCentre(list, 0));
+  const std::function<void()> ways[] = {
+      [&] {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, rowCentre(list, 1),
+                                list.viewport()->mapToGlobal(rowCentre(list, 1)));
+        QApplication::sendEvent(list.viewport(), &event);
+      },
+      [&] {
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(0, 0), QPoint(0, 0));
+        QApplication::sendEvent(list.viewport(), &event);
+      },
+      [&] {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_F10, Qt::ShiftModifier);
+        QApplication::sendEvent(&list, &press);
+      },
+  };
+  QStringList entries;
+  for (const auto& way : ways) {
+    QTimer::singleShot(10, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr) {
+        ADD_FAILURE() << "no context menu appeared";
+        return;
+      }
+      for (QAction* action : menu->actions()) entries << action->text();
+      menu->actions().first()->trigger();
+      menu->close();
+    });
+    way();
+  }
+  EXPECT_EQ(entries, QStringList({"Create shortcut", "Create shortcut", "Create shortcut"}));
+  EXPECT_EQ(shortcuts.made, (std::vector<std::string>{"b.ini", "a.ini", "a.ini"}));
+  QApplication::processEvents();
+  EXPECT_EQ(qt.window().controlAs<QListView>(IDC_ARCHIVELOG)->model()->rowCount(), 3);
+}
+
 TEST(QtHelp, TheHelpBoxHasTheExactTitleTextAndOnlyOK) {
   QtGame qt;
   QtWindow& w = qt.open();

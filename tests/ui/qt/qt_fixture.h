@@ -51,7 +51,7 @@ class QtGame {
 
   QtWindow& open() {
     dialog_ = std::make_unique<StarterDialog>(
-        Services{host, game.files, game.processes, game.settings, game.location});
+        Services{host, game.files, game.processes, game.settings, game.location, shortcuts});
     window_ = host.open(*dialog_);
     if (!window_)
       throw std::logic_error("no window");
@@ -64,6 +64,7 @@ class QtGame {
 
   GameFixture game;
   QtHost host{starterResources()};
+  ShortcutMaker* shortcuts = nullptr;
 
  private:
   std::unique_ptr<StarterDialog> dialog_;
