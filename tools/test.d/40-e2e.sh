@@ -1,7 +1,8 @@
 #!/bin/sh
 # The real Linux launcher under its own X server, driven through keyboard and
-# mouse: in the demo-like game directory, then in a game installed the
-# Windows way inside a Wine prefix. Uses the launcher of ./build when the
+# mouse: in the demo-like game directory, started without its window and
+# through the shortcut it makes, then in a game installed the Windows way
+# inside a Wine prefix. Uses the launcher of ./build when the
 # Linux stage made one.
 set -eu
 cd "$VS_ROOT"
@@ -16,6 +17,8 @@ fi
 status=0
 python3 tests/e2e/launcher_e2e.py --launcher "$build/VornakStarter" \
   --artifacts build-e2e/e2e-artifacts || status=1
+python3 tests/e2e/direct_start_e2e.py --launcher "$build/VornakStarter" \
+  --artifacts build-e2e/e2e-artifacts-direct || status=1
 python3 tests/e2e/windows_install.py --launcher "$build/VornakStarter" \
   --relay "$build/VornakStarterRelay.exe" --prefix build-e2e/wine-prefix \
   --artifacts build-e2e/e2e-artifacts-windows || status=1

@@ -30,8 +30,12 @@ std::string escapeStringValue(std::string_view text) {
   return escaped;
 }
 
+// GLib looks for the program before it expands the field codes, so a
+// launcher whose path holds a "%" would not be found as "%%": `env` is found,
+// and runs the launcher once the path has been expanded.
 std::string execLine(const ShortcutEntry& entry) {
-  return "Exec=" + escapeStringValue(desktopExecArgument(entry.launcher) + " --start " +
+  const std::string program = entry.launcher.find('%') != std::string::npos ? "env " : "";
+  return "Exec=" + escapeStringValue(program + desktopExecArgument(entry.launcher) + " --start " +
                                      desktopExecArgument(entry.configuration));
 }
 

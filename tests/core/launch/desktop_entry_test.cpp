@@ -40,6 +40,12 @@ TEST(DesktopEntry, TheFileHasTheKeysAMenuNeedsAndStringEscapes) {
             "X-VornakStarter-Configuration=frostpeak.ini\n");
 }
 
+TEST(DesktopEntry, ALauncherPathWithAPercentSignRunsThroughEnv) {
+  const ShortcutEntry entry{"F", "/g/100% b/VornakStarter", "f.ini", "/g/100% b", "/i.png"};
+  EXPECT_NE(desktopEntryText(entry).find("\nExec=env \"/g/100%% b/VornakStarter\" --start f.ini\n"),
+            std::string::npos);
+}
+
 TEST(DesktopEntry, OnlyOurEntryForTheSameStartIsOurs) {
   const ShortcutEntry entry{"Frost", "/g/VornakStarter", "frost.ini", "/g", "/i.png"};
   ShortcutEntry otherGame = entry;
