@@ -29,12 +29,13 @@ std::string modIni(int number) {
 
 }  // namespace
 
-BenchGameDir makeBenchGameDir(const fs::path& launcher, int modCount) {
+BenchGameDir makeBenchGameDir(const fs::path& launcher, int modCount, const fs::path& standIn,
+                              int archives) {
   std::string pattern = (fs::temp_directory_path() / "vs-startup-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr)
     throw std::runtime_error("cannot make a temporary directory");
-  BenchGameDir dir{pattern, {}, {}, {}};
-  const fs::path bin = dir.root / "bin";
+  BenchGameDir dir{pattern, pattern + "/bin", {}, {}, {}};
+  const fs::path& bin = dir.bin;
   fs::create_directories(bin);
   fs::create_directories(dir.root / "data" / "modvdf");
   dir.config = dir.root / "config";
@@ -48,7 +49,18 @@ BenchGameDir makeBenchGameDir(const fs::path& launcher, int modCount) {
   writeFile(bin / "vornakgame.ini", "[info]\r\ntitle=Vornak\r\nversion=1.13\r\nvdf=\r\nicon=1\r\n");
   for (int i = 0; i < modCount; ++i)
     writeFile(bin / ("mod" + std::to_string(i) + ".ini"), modIni(i));
+  if (!standIn.empty())
+    fs::copy_file(standIn, bin / "vornakmod.exe");
+  // Two archives a mod, as its INI file names them.
+  for (int i = 0; i < archives; ++i)
+    writeFile(dir.root / "data" / ("bench" + std::to_string(i / 2) + (i % 2 ? "b" : "a") + ".mod"),
+              "archive");
   return dir;
+}
+
+void unparkArchives(const BenchGameDir& dir) {
+  for (const auto& entry : fs::directory_iterator(dir.root / "data" / "modvdf"))
+    fs::rename(entry.path(), dir.root / "data" / entry.path().filename());
 }
 
 void removeBenchGameDir(const BenchGameDir& dir) {
