@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <string>
 
+#include "app/qt_platform.h"
 #include "app/starter_app.h"
 #include "dialog/resources.h"
 #include "dialog/startup_rules.h"
@@ -34,7 +35,9 @@ int main(int argc, char** argv) {
   if (const auto directory = vs::programDirectory(executable))
     files.prefetch(*directory, vs::kModFileExtension);
   useBundledPlugins(executable);
-  QApplication application(argc, argv);
+  vs::QtArguments qtArguments =
+      vs::releaseQtArguments(argc, argv, executable, VS_LIBRARY_FOLDER "/plugins");
+  QApplication application(qtArguments.argc(), qtArguments.argv());
   vs::QtHost host{vs::starterResources()};
   vs::PosixProcessStarter processes;
   vs::PosixSettingsStore settings;
