@@ -123,11 +123,11 @@ EOF
   if [ -z "$window" ]; then
     kill "$launcher" 2>/dev/null && wait "$launcher" || true
     cat "$work/$suite.log"
-    chroot "$root" ldd /opt/game/system/VornakStarter | grep "not found" || true
+    chroot "$root" ldd /opt/game/system/VornakStarter | grep "=> not found" || true
     fail "no window"
   else
     sleep 0.5
-    import -window root "$shots/$suite.png" && echo "$suite: screenshot $shots/$suite.png"
+    import -window root "$shots/$suite-shown.png" && echo "$suite: screenshot $shots/$suite-shown.png"
     xdotool windowfocus --sync "$window" key Return
     for _ in $(seq 50); do [ -f "$game/started.txt" ] && break || sleep 0.2; done
     if [ "$(cat "$game/started.txt" 2>/dev/null)" != "$(printf '/opt/game/system\n-game:vornakgame.ini')" ]; then
@@ -137,6 +137,8 @@ EOF
     else
       echo "$suite: Enter started the stand-in game: vornakmod.exe -game:vornakgame.ini"
     fi
+    sleep 0.5
+    import -window root "$shots/$suite-started.png" && echo "$suite: screenshot $shots/$suite-started.png"
     xdotool windowfocus --sync "$window" key Escape
     code=0
     for _ in $(seq 50); do kill -0 "$launcher" 2>/dev/null && sleep 0.2 || break; done

@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
 """The Debian packages the README's table of desktop libraries names for one
 system, one per line: the README is the one list the release promises and
-tools/check_minimal_root.sh installs.
+tools/check_minimal_root.sh installs. With --libraries, the library files
+of its first column, which the packages stage compares with what the
+release's files need.
 
     desktop_packages.py SUITE [README]     SUITE as in a column's header: bookworm, trixie
+    desktop_packages.py --libraries [README]
 """
 import re
 import sys
@@ -26,10 +29,20 @@ def table_rows(lines):
     return rows
 
 
-def packages(readme: str, suite: str) -> list[str]:
+def table(readme: str) -> list[list[str]]:
     rows = table_rows(readme.splitlines())
     if not rows:
         raise ValueError(f"the README has no table headed '{HEADER}'")
+    return rows
+
+
+def libraries(readme: str) -> list[str]:
+    return [name for row in table(readme)[1:]
+            for name in re.findall(r"`((?:lib|ld-)[^`]*[.]so[.][0-9]+)`", row[0])]
+
+
+def packages(readme: str, suite: str) -> list[str]:
+    rows = table(readme)
     columns = [i for i, cell in enumerate(rows[0]) if f"({suite})" in cell]
     if not columns:
         raise ValueError(f"the README's table has no column for ({suite}): {rows[0][1:]}")
@@ -49,7 +62,8 @@ def main() -> int:
     with open(sys.argv[2] if len(sys.argv) == 3 else "README.md", encoding="utf-8") as f:
         text = f.read()
     try:
-        print("\n".join(packages(text, sys.argv[1])))
+        names = libraries(text) if sys.argv[1] == "--libraries" else packages(text, sys.argv[1])
+        print("\n".join(names))
     except ValueError as error:
         print(f"desktop_packages.py: {error}", file=sys.stderr)
         return 1
