@@ -2,7 +2,8 @@
 # text for players, to be unpacked straight into the game's program folder
 # (no folder of their own around them).
 #   Windows build: VornakStarter-<version>-win32.zip
-#   Linux build:   VornakStarter-<version>-linux-<processor>.tar.gz
+#   Linux build:   VornakStarter-<version>-linux-<processor>.tar.gz, and the
+#                  same files as .tar.xz for those who can unpack it
 # No .deb: the launcher works only from the game's own folder, which a system
 # package cannot know.
 
@@ -13,7 +14,7 @@ if(WIN32)
 else()
   set(vs_player_text_newlines UNIX)
   set(vs_package_system linux-${CMAKE_SYSTEM_PROCESSOR})
-  set(CPACK_GENERATOR TGZ)
+  set(CPACK_GENERATOR TGZ TXZ)
   # The tested build keeps its debug information; the package does not.
   set(CPACK_STRIP_FILES ON)
 endif()
@@ -29,11 +30,10 @@ if(VS_WINE_RELAY)
   install(FILES ${VS_WINE_RELAY} ${VS_WINE_RELAY32} DESTINATION .)
 endif()
 
-# The Linux launcher brings the Qt it was built with, ICU, the platform
-# plugin and what that plugin loads beyond a desktop's base, so it runs
-# where Debian's Qt 6 is not installed. The base it expects: the C and C++
-# runtimes, X11 and xcb with their extensions, fontconfig, freetype,
-# HarfBuzz, GL, GLib and D-Bus.
+# The Linux launcher brings the Qt it was built with, ICU's code, the
+# platform plugin and what that plugin loads beyond a desktop's base, so it
+# runs where Debian's Qt 6 is not installed. The base it expects is the
+# README's table of desktop libraries.
 if(VS_LIBRARY_FOLDER)
   set(vs_plugin_root ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS})
   set(vs_plugins
@@ -42,17 +42,22 @@ if(VS_LIBRARY_FOLDER)
     platforminputcontexts/libcomposeplatforminputcontextplugin.so
     platforminputcontexts/libibusplatforminputcontextplugin.so)
   list(TRANSFORM vs_plugins PREPEND ${vs_plugin_root}/ OUTPUT_VARIABLE vs_plugin_files)
+  # The Qt front end's module lies beside the Qt it links; its dependencies
+  # are gathered with the plugins'.
+  install(TARGETS vornakstarter_qt LIBRARY DESTINATION ${VS_LIBRARY_FOLDER})
+  list(APPEND vs_plugin_files $<TARGET_FILE:vornakstarter_qt>)
   foreach(vs_plugin IN LISTS vs_plugins)
     get_filename_component(vs_kind ${vs_plugin} DIRECTORY)
     install(FILES ${vs_plugin_root}/${vs_plugin} DESTINATION ${VS_LIBRARY_FOLDER}/plugins/${vs_kind})
   endforeach()
-  set(vs_bundled "^lib(Qt6[A-Za-z]+|icu[a-z0-9]+|double-conversion|b2|gomp|pcre2-16|md4c|xkbcommon-x11|xcb-(icccm|image|keysyms|render-util|util|cursor))[.]so")
+  set(vs_bundled "^lib(Qt6[A-Za-z]+|icu(uc|i18n)|double-conversion|b2|gomp|pcre2-16|md4c|xkbcommon-x11|xcb-(icccm|image|keysyms|render-util|util|cursor))[.]so")
   install(CODE "
     set(VS_PROGRAM \"$<TARGET_FILE:VornakStarter>\")
     set(VS_PLUGINS \"${vs_plugin_files}\")
     set(VS_BUNDLED \"${vs_bundled}\")
     set(VS_DESTINATION \"${VS_LIBRARY_FOLDER}\")
     include(\"${CMAKE_SOURCE_DIR}/cmake/bundle_libraries.cmake\")")
+  include(${CMAKE_CURRENT_LIST_DIR}/empty_icu_data.cmake)
 endif()
 
 # cpack installs the program only; it need not build the tests first.

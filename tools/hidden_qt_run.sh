@@ -3,7 +3,9 @@
 # ICU library of the system and Qt's plugin folder, as on a desktop without
 # them, starts PROGRAM under a private Xvfb and waits for its window named
 # CAPTION. Leaves OUT.xwd, a screenshot (ImageMagick needs the hidden ICU, so
-# it is converted outside). The namespace's mounts end with it.
+# it is converted outside). The namespace's mounts end with it. The program
+# gets QT_QPA_PLATFORM=xcb unless the variable is set. It leaves what the
+# program printed in OUT.launcher.log.
 #   unshare -m sh hidden_qt_run.sh PROGRAM CAPTION OUT
 set -eu
 program=$1
@@ -33,7 +35,7 @@ Xvfb -displayfd 1 -screen 0 800x600x24 -nolisten tcp >"$out.display" 2>/dev/null
 xvfb=$!
 for _ in $(seq 50); do [ -s "$out.display" ] && break || sleep 0.1; done
 export DISPLAY=":$(cat "$out.display")"
-QT_QPA_PLATFORM=xcb "$program" >"$out.launcher.log" 2>&1 &
+QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-xcb}" "$program" >"$out.launcher.log" 2>&1 &
 launcher=$!
 window=""
 for _ in $(seq 100); do

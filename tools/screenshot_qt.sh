@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs the Linux launcher of ./build in a demo game on a private X server,
 # clicks Frostpeak Expedition and starts it, and saves a picture of its
-# window (default docs/screenshot.png).
+# window (default docs/screenshot.png). QT_SCALE_FACTOR, when set, scales the
+# window (1.5 for 150 %) and the clicks with it.
 #   tools/screenshot_qt.sh [PNG]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,7 +18,11 @@ cp "$root/build/VornakStarter" "$work/game/system/VornakStarter"
 mkdir -m 700 "$work/runtime"
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb SHOT="$out" PROGRAM="$work/game/system/VornakStarter"
-xvfb-run -a -s "-screen 0 800x600x24" sh -c '
+# The third row of the list: 24 pixels a row at 1x.
+scale=${QT_SCALE_FACTOR:-1}
+export ROW_X=$(awk -v s="$scale" 'BEGIN { printf "%d", 60 * s }')
+export ROW_Y=$(awk -v s="$scale" 'BEGIN { printf "%d", 124 * s }')
+xvfb-run -a -s "-screen 0 $(awk -v s="$scale" 'BEGIN { printf "%dx%dx24", 800 * s, 600 * s }')" sh -c '
   "$PROGRAM" >/dev/null 2>&1 &
   launcher=$!
   window=""
@@ -28,9 +33,9 @@ xvfb-run -a -s "-screen 0 800x600x24" sh -c '
   [ -n "$window" ] || { echo "no launcher window" >&2; kill "$launcher"; exit 1; }
   xdotool windowmove "$window" 0 0
   sleep 0.5
-  # The third row of the list (24 pixels a row), then Start; the stand-in
-  # game'"'"'s message window is closed again.
-  xdotool mousemove 60 124 click 1
+  # The third row, then Start; the stand-in game'"'"'s message window is
+  # closed again.
+  xdotool mousemove "$ROW_X" "$ROW_Y" click 1
   sleep 0.3
   xdotool key Return
   sleep 1.5

@@ -4,11 +4,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/qt_arguments.h"
 #include "app/qt_front_end.h"
+#include "app/qt_platform.h"
 #include "app/starter_app.h"
 #include "core/launch/program_options.h"
 #include "dialog/control_ids.h"
@@ -64,18 +66,17 @@ class QtConsole : public vs::ProgramConsole {
       std::fprintf(stderr, "VornakStarter: cannot load its window: %s\n", ::dlerror());
       std::exit(vs::kExitFailed);
     }
-    argv_.clear();
-    for (std::string& argument : qtArguments_) argv_.push_back(argument.data());
-    argv_.push_back(nullptr);
-    argc_ = static_cast<int>(qtArguments_.size());
-    frontEnd_ = open(&argc_, argv_.data(), executable_.c_str(), &vs::starterResources());
+    // A platform the release does not bring becomes one it does.
+    applicationArguments_.reset(new vs::QtArguments(
+        vs::releaseQtArguments(qtArguments_, executable_, VS_LIBRARY_FOLDER "/plugins")));
+    frontEnd_ = open(&applicationArguments_->argc(), applicationArguments_->argv(),
+                     executable_.c_str(), &vs::starterResources());
     return *frontEnd_;
   }
 
   std::vector<std::string> qtArguments_;
   std::string executable_;
-  std::vector<char*> argv_;
-  int argc_ = 0;
+  std::unique_ptr<vs::QtArguments> applicationArguments_;  // Qt keeps them to the end
   vs::QtFrontEnd* frontEnd_ = nullptr;
 };
 

@@ -88,6 +88,10 @@ class GameDir:
             os.makedirs(directory, exist_ok=True)
         copy = os.path.join(self.bin, "VornakStarter")
         shutil.copy2(launcher, copy)
+        # An unpacked release brings its libraries in a folder beside the program.
+        libraries = os.path.join(os.path.dirname(launcher), "VornakStarter-libs")
+        if os.path.isdir(libraries):
+            shutil.copytree(libraries, os.path.join(self.bin, "VornakStarter-libs"), symlinks=True)
         for mod in self.mods:
             write(os.path.join(self.bin, mod.file_name), mod.ini_text())
         for name, text in extra_files.items():

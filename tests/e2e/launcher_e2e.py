@@ -53,8 +53,9 @@ EXTRA_INI = {"broken.ini": "[info]\r\ntitle=Only a title\r\n"}
 class Session:
     """One game directory, one X server, the launcher runs in them."""
 
-    def __init__(self, launcher: str, artifacts: str, checks: Checks):
+    def __init__(self, launcher: str, artifacts: str, checks: Checks, preload: str | None = None):
         self.checks = checks
+        self.preload = preload
         self.artifacts = artifacts
         self.tmp = tempfile.mkdtemp(prefix="vs-e2e-")
         self.game = GameDir(os.path.join(self.tmp, "game"), MODS, dict(DATA_FILES),
@@ -97,6 +98,8 @@ class Session:
         env.pop("LC_CTYPE", None)
         env.update(XDG_CONFIG_HOME=self.config, XDG_RUNTIME_DIR=self.runtime,
                    HOME=self.tmp, QT_QPA_PLATFORM="xcb", LANG=lang)
+        if self.preload:
+            env["LD_PRELOAD"] = self.preload
         log = open(os.path.join(self.artifacts, f"launcher-{run}.log"), "wb")
         self.process = subprocess.Popen([self.launcher], cwd=cwd, env=env, stdout=log,
                                         stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
@@ -285,18 +288,25 @@ def main() -> int:
     parser.add_argument("--launcher", required=True, help="the built VornakStarter program")
     parser.add_argument("--artifacts", required=True, help="where screenshots and logs go")
     parser.add_argument("--keep", action="store_true", help="keep the game directory")
+    parser.add_argument("--polish-only", action="store_true",
+                        help="only the run under pl_PL.UTF-8 with a windows-1250 mod (for a"
+                             " release: --launcher names the unpacked package's program)")
+    parser.add_argument("--preload", help="a library preloaded into the launcher only, such as"
+                                          " tools/icu_tripwire.sh's")
     args = parser.parse_args()
     os.makedirs(args.artifacts, exist_ok=True)
     for old in os.listdir(args.artifacts):
         os.remove(os.path.join(args.artifacts, old))
 
     checks = Checks()
-    session = Session(os.path.abspath(args.launcher), os.path.abspath(args.artifacts), checks)
+    session = Session(os.path.abspath(args.launcher), os.path.abspath(args.artifacts), checks,
+                      args.preload and os.path.abspath(args.preload))
     try:
         try:
-            stored = run_first(session, checks)
-            if stored:
-                run_second(session, checks, stored)
+            if not args.polish_only:
+                stored = run_first(session, checks)
+                if stored:
+                    run_second(session, checks, stored)
             run_polish(session, checks)
         except (RuntimeError, subprocess.TimeoutExpired) as error:
             session.screenshot("broken-off")

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/qt/host.h"
 #include "ui/qt/widgets.h"
@@ -115,6 +116,38 @@ QRect toPixels(const DialogRect& rect, BaseUnits units) {
   return QRect(left, top, right - left, bottom - top);
 }
 
+namespace {
+
+// The fewest logical pixels that make a whole number of device pixels: 1 at
+// 100 % and 200 %, 2 at 150 %, 4 at 125 % and 175 %. A ratio no small step
+// makes whole is only rounded.
+int wholePixelStep(qreal ratio) {
+  for (int step = 1; step <= 8; ++step) {
+    if (std::abs(ratio * step - std::round(ratio * step)) < 1e-3)
+      return step;
+  }
+  return 1;
+}
+
+// `way`: below 0 down, 0 to the nearest, above 0 up.
+int snapEdge(int edge, int step, int way) {
+  const double steps = static_cast<double>(edge) / step;
+  const double whole = way < 0 ? std::floor(steps) : way > 0 ? std::ceil(steps) : std::round(steps);
+  return static_cast<int>(whole) * step;
+}
+
+}  // namespace
+
+QRect onWholeDevicePixels(const QRect& rect, qreal ratio, PixelSnap snap) {
+  const int step = wholePixelStep(ratio);
+  const int out = snap == PixelSnap::outward ? 1 : 0;
+  const int left = snapEdge(rect.left(), step, -out);
+  const int top = snapEdge(rect.top(), step, -out);
+  const int right = snapEdge(rect.right(), step, out);
+  const int bottom = snapEdge(rect.bottom(), step, out);
+  return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
 QWidget* QtWindow::makeControl(const ControlTemplate& c) {
   QWidget* parent = widget_;
   switch (c.kind) {
@@ -169,12 +202,18 @@ void QtWindow::buildFromTemplate() {
   widget_->setWindowTitle(decodeBytes(tmpl_.caption));
   widget_->setWindowFlag(Qt::WindowMinimizeButtonHint, tmpl_.minimiseBox);
   widget_->setFixedSize(toPixels({0, 0, tmpl_.width, tmpl_.height}, units_).size());
+  const qreal ratio = widget_->devicePixelRatioF();
 
   for (const ControlTemplate& c : tmpl_.controls) {
     QWidget* w = makeControl(c);
     if (c.style & kMultiLine)
       w->setProperty("vsWrapText", true);
-    QRect rect = toPixels(c.rect, units_);
+    // Texts and pictures draw no lines and keep their exact place.
+    const bool drawsLines = c.kind != ControlKind::staticText &&
+                            c.kind != ControlKind::staticBitmap &&
+                            c.kind != ControlKind::staticIcon;
+    const QRect exact = toPixels(c.rect, units_);
+    const QRect rect = drawsLines ? onWholeDevicePixels(exact, ratio) : exact;
     w->setGeometry(rect);  // a multi-line caption wraps to this width
     if (c.id >= 0) {
       controls_.emplace_back(c.id, w);
@@ -183,7 +222,8 @@ void QtWindow::buildFromTemplate() {
     } else {
       showText(w, decodeBytes(c.text));
     }
-    w->setGeometry(fittedRect(c, w, rect, units_));
+    const QRect fitted = fittedRect(c, w, rect, units_);
+    w->setGeometry(drawsLines ? onWholeDevicePixels(fitted, ratio, PixelSnap::outward) : fitted);
     // Earlier controls lie above later ones, as in a dialog's z-order.
     w->lower();
     w->installEventFilter(widget_);

@@ -49,6 +49,14 @@ struct BaseUnits {
 };
 BaseUnits dialogBaseUnits(const QFont& font);
 QRect toPixels(const DialogRect& rect, BaseUnits units);
+// At a fractional scale (150 %) a frame line or scroll bar that starts
+// between two device pixels is cut or painted over by the control's inner
+// parts, which Qt places a whole logical pixel inside the frame. So each
+// control's outer rows and columns of pixels (QRect's left, top, right() and
+// bottom()) move to the nearest logical pixel that starts on a whole device
+// pixel, or outward, for a control grown to its text.
+enum class PixelSnap { nearest, outward };
+QRect onWholeDevicePixels(const QRect& rect, qreal ratio, PixelSnap snap = PixelSnap::nearest);
 QFont dialogFont(const DialogTemplate& tmpl);
 
 class QtWindow : public Controls {

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "core/text/utf8.h"
@@ -84,6 +85,49 @@ TEST(QtLayout, OneLineTextsAreNotClipped) {
   auto* physical = w.controlAs<QAbstractButton>(IDC_PHYSICALFIRST);
   EXPECT_TRUE(physical->text().contains('\n'));
   EXPECT_EQ(w.text(IDC_PHYSICALFIRST), "process physical files on disk first (virtual VDFS last)");
+}
+
+bool onWholeDevicePixel(int edge, qreal ratio) {
+  return std::abs(edge * ratio - std::round(edge * ratio)) < 1e-6;
+}
+
+TEST(QtLayout, EdgesMoveToTheNearestWholeDevicePixel) {
+  const QRect rects[] = {{7, 65, 168, 214}, {174, 130, 294, 149}, {1, 1, 1, 1}, {0, 0, 3, 5}};
+  for (const qreal ratio : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+    const int step = ratio == 1.5 ? 2 : ratio == 2.0 || ratio == 1.0 ? 1 : 4;
+    for (const QRect& rect : rects) {
+      SCOPED_TRACE(testing::Message() << ratio << " " << rect.x() << "," << rect.y());
+      const QRect nearest = onWholeDevicePixels(rect, ratio);
+      const QRect outward = onWholeDevicePixels(rect, ratio, PixelSnap::outward);
+      for (const QRect& r : {nearest, outward}) {
+        for (int edge : {r.left(), r.top(), r.right(), r.bottom()})
+          EXPECT_TRUE(onWholeDevicePixel(edge, ratio)) << edge;
+      }
+      EXPECT_LE(std::abs(nearest.left() - rect.left()), step / 2);
+      EXPECT_LE(std::abs(nearest.right() - rect.right()), step / 2);
+      EXPECT_LE(std::abs(nearest.bottom() - rect.bottom()), step / 2);
+      EXPECT_TRUE(outward.contains(rect));
+      EXPECT_LT(outward.width(), rect.width() + 2 * step);
+    }
+  }
+}
+
+// Also run at 125, 150 and 175 % (QT_SCALE_FACTOR, tests/CMakeLists.txt).
+TEST(QtLayout, FramedControlsLieOnWholeDevicePixels) {
+  QtGame qt;
+  QtWindow& w = qt.open();
+  const qreal ratio = w.widget().devicePixelRatioF();
+  EXPECT_DOUBLE_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
+  int framed = 0;
+  for (QWidget* control : w.widget().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (qobject_cast<QLabel*>(control))
+      continue;
+    ++framed;
+    const QRect r = control->geometry();
+    for (int edge : {r.left(), r.top(), r.right(), r.bottom()})
+      EXPECT_TRUE(onWholeDevicePixel(edge, ratio)) << control->metaObject()->className() << edge;
+  }
+  EXPECT_GT(framed, 10);
 }
 
 TEST(QtTextCodec, ValidUtf8IsUtf8AndEverythingElseWindows1252) {
