@@ -30,9 +30,12 @@ QString wrapCaption(const QString& text, const QFontMetrics& metrics, int width)
 
 namespace {
 
+// The bevel and the focus frame on both sides of a push button's caption.
+constexpr int kButtonFrameWidth = 8;
+
 int captionWidth(const QAbstractButton& button) {
   if (dynamic_cast<const QCheckBox*>(&button) == nullptr)
-    return button.width() - 8;
+    return button.width() - kButtonFrameWidth;
   QStyleOptionButton option;
   option.initFrom(&button);
   const int indicator = button.style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, &button);

@@ -20,6 +20,9 @@
 namespace vs {
 namespace {
 
+// The frame and bevel above and below a push button's caption, in pixels.
+constexpr int kButtonFrameHeight = 4;
+
 // The template's font is not on Linux; this one has close metrics.
 constexpr const char* kFontFamilies[] = {"Liberation Sans", "Arimo", "DejaVu Sans"};
 
@@ -67,7 +70,7 @@ QRect fittedRect(const ControlTemplate& c, QWidget* w, QRect rect, BaseUnits uni
     // Wrapped lines that need more room grow the box about its middle, where
     // a multi-line caption is centred anyway.
     const int lines = static_cast<int>(button->text().count(QLatin1Char('\n'))) + 1;
-    const int needed = lines * w->fontMetrics().height() + 4;
+    const int needed = lines * w->fontMetrics().height() + kButtonFrameHeight;
     if (needed > rect.height())
       rect.adjust(0, -(needed - rect.height()) / 2, 0, (needed - rect.height() + 1) / 2);
     return rect;
