@@ -6,8 +6,9 @@
 # system has no Qt.
 set -eu
 cd "$VS_ROOT"
-# The file of the Linux package that links Qt and must find it in the package.
-qt_elf=VornakStarter
+# The file of the Linux package that links Qt and must find it in the package:
+# the Qt front end's module. The program itself links no Qt.
+qt_elf=VornakStarter-libs/libvornakstarter-qt.so
 # The Linux download's limit, in bytes.
 download_limit=12000000
 sh tools/package.sh >build-win32-i686/package.log 2>&1 || {
@@ -39,7 +40,7 @@ tar -xzf "$tgz" -C "$work/tgz" || fail "cannot unpack $tgz"
 libs=VornakStarter-libs
 [ "$(cd "$work/tgz" && find . -maxdepth 1 | LC_ALL=C sort | tr '\n' ' ')" = ". ./VornakStarter ./$libs ./VornakStarter.txt ./VornakStarterRelay.exe ./VornakStarterRelay32.exe " ] ||
   fail "$tgz holds: $(cd "$work/tgz" && find . -maxdepth 1 | tr '\n' ' ')"
-for f in libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6 libQt6XcbQpa.so.6 libicuuc.so.72 \
+for f in libvornakstarter-qt.so libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6 libQt6XcbQpa.so.6 libicuuc.so.72 \
   libicudata.so.72 libxkbcommon-x11.so.0 plugins/platforms/libqxcb.so plugins/imageformats/libqico.so; do
   [ -f "$work/tgz/$libs/$f" ] || fail "the Linux package lacks $libs/$f"
 done
@@ -64,6 +65,8 @@ for elf in $elves; do
 done
 readelf -d "$work/tgz/VornakStarter" | grep -q "(RPATH).*\[\$ORIGIN/$libs\]" ||
   fail "the program does not look for its libraries beside itself"
+! ldd "$work/tgz/VornakStarter" | grep "not found\|libQt6" ||
+  fail "the program misses libraries or links Qt itself"
 ! ldd "$work/tgz/$qt_elf" | grep "not found" || fail "$qt_elf misses libraries"
 ldd "$work/tgz/$qt_elf" | grep -q "libQt6Widgets.so.6 => $work/tgz/$libs/" ||
   fail "$qt_elf takes another Qt than its own"
