@@ -116,18 +116,24 @@ QtArguments::QtArguments(std::vector<std::string> arguments)
   pointers_.push_back(nullptr);  // argv[argc], as main's own
 }
 
-QtArguments releaseQtArguments(int argc, char** argv, const std::string& executable,
-                               const std::string& pluginFolder) {
+std::vector<std::string> withReleasePlatform(const std::vector<std::string>& qtArguments,
+                                             const std::string& executable,
+                                             const std::string& pluginFolder) {
   const std::filesystem::path platforms =
       std::filesystem::path(executable).parent_path() / pluginFolder / "platforms";
   const char* variable = std::getenv("QT_QPA_PLATFORM");
   QtPlatformChoice choice =
-      chooseQtPlatform(std::vector<std::string>(argv, argv + argc),
-                       variable ? std::optional<std::string>(variable) : std::nullopt,
+      chooseQtPlatform(qtArguments, variable ? std::optional<std::string>(variable) : std::nullopt,
                        platformPlugins(platforms.string()));
   if (!choice.warning.empty())
     std::fprintf(stderr, "%s\n", choice.warning.c_str());
-  return QtArguments(std::move(choice.arguments));
+  return std::move(choice.arguments);
+}
+
+QtArguments releaseQtArguments(int argc, char** argv, const std::string& executable,
+                               const std::string& pluginFolder) {
+  return QtArguments(
+      withReleasePlatform(std::vector<std::string>(argv, argv + argc), executable, pluginFolder));
 }
 
 }  // namespace vs

@@ -45,9 +45,14 @@ class QtArguments {
   int count_;
 };
 
-// For main: chooses from the process's arguments, QT_QPA_PLATFORM and the
-// plugins in `pluginFolder`/platforms (relative to the executable's
-// folder), and writes the warning, if any, to standard error.
+// For main: chooses from Qt's part of the command line (argument 0 first),
+// QT_QPA_PLATFORM and the plugins in `pluginFolder`/platforms (relative to
+// the executable's folder), and writes the warning, if any, to standard
+// error. Returns the arguments to make the QApplication with.
+std::vector<std::string> withReleasePlatform(const std::vector<std::string>& qtArguments,
+                                             const std::string& executable,
+                                             const std::string& pluginFolder);
+// The same over main's own argc and argv.
 QtArguments releaseQtArguments(int argc, char** argv, const std::string& executable,
                                const std::string& pluginFolder);
 
