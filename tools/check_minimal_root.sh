@@ -142,6 +142,7 @@ EOF
     xdotool windowfocus --sync "$window" key Escape
     code=0
     for _ in $(seq 50); do kill -0 "$launcher" 2>/dev/null && sleep 0.2 || break; done
+    ! kill "$launcher" 2>/dev/null || fail "Escape did not end the launcher"
     wait "$launcher" || code=$?
     [ "$code" = 0 ] || fail "the launcher ended with $code"
     if [ -s "$work/$suite.log" ]; then
