@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "dialog/starter_dialog.h"
-#include "ui/win32/host.h"
 #include "os/win32/win32_file_system.h"
-#include "ui/win32/window.h"
 #include "support/fakes.h"
+#include "ui/win32/host.h"
+#include "ui/win32/window.h"
 
 namespace vs::test {
 
@@ -61,7 +61,8 @@ class Win32Game {
   }
   StarterDialog& dialog() {
     if (!dialog_)
-      dialog_ = std::make_unique<StarterDialog>(Services{host, files, processes, *store, location});
+      dialog_ = std::make_unique<StarterDialog>(
+          Services{host, files, processes, *store, location, shortcuts});
     return *dialog_;
   }
   Win32Window& open() {
@@ -161,6 +162,7 @@ class Win32Game {
   RecordingProcessStarter processes;
   MemorySettingsStore memoryStore;
   SettingsStore* store = &memoryStore;
+  ShortcutMaker* shortcuts = nullptr;  // none: the list offers no shortcut
   std::filesystem::path saved_;
   FixedProgramLocation location;
 

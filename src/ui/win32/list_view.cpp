@@ -4,52 +4,17 @@
 namespace vs {
 namespace {
 
-constexpr UINT_PTR kMenuKeysSubclass = 2;
-
 bool isListView(HWND control) {
   char name[32] = {};
   ::GetClassNameA(control, name, sizeof name);
   return lstrcmpiA(name, WC_LISTVIEWA) == 0;
 }
 
-bool isMenuKey(UINT message, WPARAM key) {
-  if (message == WM_KEYDOWN || message == WM_KEYUP)
-    return key == VK_APPS;
-  // F10 comes as a system key.
-  return (message == WM_SYSKEYDOWN || message == WM_SYSKEYUP) && key == VK_F10 &&
-         ::GetKeyState(VK_SHIFT) < 0 && ::GetKeyState(VK_CONTROL) >= 0 &&
-         ::GetKeyState(VK_MENU) >= 0;
-}
-
-// Windows versions differ in which of a key's messages their default
-// handling turns into WM_CONTEXTMENU: the press asks, and the release is
-// kept from asking again.
-LRESULT CALLBACK menuKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                          DWORD_PTR) {
-  if (isMenuKey(message, wParam)) {
-    if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)
-      ::SendMessageA(::GetParent(list), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), -1);
-    return 0;
-  }
-  if (message == WM_NCDESTROY)
-    ::RemoveWindowSubclass(list, &menuKeys, kMenuKeysSubclass);
-  return ::DefSubclassProc(list, message, wParam, lParam);
-}
-
-BOOL CALLBACK addMenuKeys(HWND child, LPARAM) {
-  if (isListView(child))
-    ::SetWindowSubclass(child, &menuKeys, kMenuKeysSubclass, 0);
-  return TRUE;
-}
-
 }  // namespace
 
-void giveListsMenuKeys(HWND dialog) {
-  ::EnumChildWindows(dialog, &addMenuKeys, 0);
-}
-
-// A right click asks for the menu of the item under the pointer; a key for
-// the selected item, at the item.
+// A right click asks for the menu of the item under the pointer; the menu key
+// and Shift+F10, which the system's default handling turns into the message
+// with no point, for the selected item, at the item.
 INT_PTR Win32Window::listContextMenu(HWND control, LPARAM at) {
   if (control == nullptr || ::GetParent(control) != window_ || !isListView(control))
     return FALSE;

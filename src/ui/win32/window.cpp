@@ -35,7 +35,6 @@ BOOL Win32Window::initialise(HWND window) {
   bitmapPlaces_.fit();
   fitCheckBoxesToText();
   makeLogsCopyable(window);
-  giveListsMenuKeys(window);
   host_.track(&dialog_, this);
   dialog_.attachControls(this);
   // TRUE lets the dialog manager give the focus to the first tab stop.

@@ -114,8 +114,4 @@ int checkBoxWidthForText(HWND box);
 // with Ctrl+C.
 void makeLogsCopyable(HWND dialog);
 
-// Every list view of the dialog asks for its context menu with the menu key
-// and Shift+F10, once per key press.
-void giveListsMenuKeys(HWND dialog);
-
 }  // namespace vs
