@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <random>
 #include <string>
@@ -30,6 +31,10 @@ inline std::filesystem::path freshTempDirectory() {
 
 inline void writeText(const std::filesystem::path& path, const std::string& content) {
   std::ofstream(path, std::ios::binary) << content;
+}
+inline std::string readText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The directory of the running test program.
