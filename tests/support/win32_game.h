@@ -6,16 +6,17 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "dialog/starter_dialog.h"
-#include "ui/win32/host.h"
 #include "os/win32/win32_file_system.h"
-#include "ui/win32/window.h"
 #include "support/fakes.h"
+#include "ui/win32/host.h"
+#include "ui/win32/window.h"
 
 namespace vs::test {
 
@@ -30,6 +31,10 @@ inline std::filesystem::path freshTempDirectory() {
 
 inline void writeText(const std::filesystem::path& path, const std::string& content) {
   std::ofstream(path, std::ios::binary) << content;
+}
+inline std::string readText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The directory of the running test program.
@@ -61,7 +66,8 @@ class Win32Game {
   }
   StarterDialog& dialog() {
     if (!dialog_)
-      dialog_ = std::make_unique<StarterDialog>(Services{host, files, processes, *store, location});
+      dialog_ = std::make_unique<StarterDialog>(
+          Services{host, files, processes, *store, location, shortcuts});
     return *dialog_;
   }
   Win32Window& open() {
@@ -161,6 +167,7 @@ class Win32Game {
   RecordingProcessStarter processes;
   MemorySettingsStore memoryStore;
   SettingsStore* store = &memoryStore;
+  ShortcutMaker* shortcuts = nullptr;  // none: the list offers no shortcut
   std::filesystem::path saved_;
   FixedProgramLocation location;
 

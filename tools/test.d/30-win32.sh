@@ -58,7 +58,8 @@ case " $(echo $imports) " in
 esac
 for dll in $imports; do
   case "$dll" in
-    advapi32.dll | comctl32.dll | gdi32.dll | kernel32.dll | msvcrt.dll | user32.dll) ;;
+    advapi32.dll | comctl32.dll | gdi32.dll | kernel32.dll | msvcrt.dll | ole32.dll | shell32.dll | \
+      user32.dll) ;;
     *)
       echo "the release program needs $dll"
       exit 1

@@ -1,7 +1,8 @@
 #include "os/win32/win32_archive_moves.h"
 
-#include "os/win32/win32_file_system.h"
 #include <windows.h>
+
+#include "os/win32/win32_file_system.h"
 
 namespace vs {
 

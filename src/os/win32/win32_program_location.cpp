@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "os/win32/ansi_text.h"
+
 namespace vs {
 namespace {
 
@@ -39,12 +41,7 @@ std::string Win32ProgramLocation::executablePath() {
 // The wide call, unlike _chdir, takes a folder of MAX_PATH bytes or more
 // where the system allows one. Paths are in the ANSI code page.
 bool Win32ProgramLocation::changeDirectory(const std::string& directory) {
-  const int length = ::MultiByteToWideChar(CP_ACP, 0, directory.c_str(), -1, nullptr, 0);
-  if (length <= 0)
-    return false;
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, directory.c_str(), -1, wide.data(), length);
-  return ::SetCurrentDirectoryW(wide.c_str()) != 0;
+  return ::SetCurrentDirectoryW(wideFromAnsi(directory).c_str()) != 0;
 }
 
 }  // namespace vs

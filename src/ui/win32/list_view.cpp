@@ -2,6 +2,46 @@
 #include "ui/win32/window.h"
 
 namespace vs {
+namespace {
+
+bool isListView(HWND control) {
+  char name[32] = {};
+  ::GetClassNameA(control, name, sizeof name);
+  return lstrcmpiA(name, WC_LISTVIEWA) == 0;
+}
+
+}  // namespace
+
+// A right click asks for the menu of the item under the pointer; the menu key
+// and Shift+F10, which the system's default handling turns into the message
+// with no point, for the selected item, at the item.
+INT_PTR Win32Window::listContextMenu(HWND control, LPARAM at) {
+  if (control == nullptr || ::GetParent(control) != window_ || !isListView(control))
+    return FALSE;
+  POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+  int index = -1;
+  if (at == -1) {
+    index = static_cast<int>(::SendMessageA(control, LVM_GETSELECTIONMARK, 0, 0));
+    RECT rect{};
+    rect.left = LVIR_BOUNDS;
+    if (index < 0 || !::SendMessageA(control, LVM_GETITEMRECT, static_cast<WPARAM>(index),
+                                     reinterpret_cast<LPARAM>(&rect)))
+      return FALSE;
+    point = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ::ClientToScreen(control, &point);
+  } else {
+    LVHITTESTINFO hit{};
+    hit.pt = point;
+    ::ScreenToClient(control, &hit.pt);
+    index =
+        static_cast<int>(::SendMessageA(control, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if ((hit.flags & LVHT_ONITEM) == 0)
+      index = -1;
+  }
+  if (index < 0 || index >= itemCount(::GetDlgCtrlID(control)))
+    return FALSE;
+  return contextMenu(::GetDlgCtrlID(control), index, point);
+}
 
 int Win32Window::insertItem(int id, int index, const std::string& text, int image) {
   Quiet quiet(*this);

@@ -54,6 +54,8 @@ INT_PTR Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_PAINT:
       return paint();
+    case WM_CONTEXTMENU:
+      return listContextMenu(reinterpret_cast<HWND>(wParam), lParam);
     case WM_QUERYDRAGICON: {
       MessageArgs args{wParam, lParam};
       if (!dialog_.OnMessage(Message::queryDragIcon, 0, args))
@@ -137,6 +139,26 @@ bool Win32Window::runDefaultSysCommand(unsigned commandId) {
   // comes back as Cancel through the dialog manager.
   ::DefWindowProcA(window_, WM_SYSCOMMAND, commandId, sysCommandPoint_);
   return true;
+}
+
+INT_PTR Win32Window::contextMenu(int id, int item, POINT at) {
+  menuAt_ = at;
+  MessageArgs args;
+  args.lParam = item;
+  return dialog_.OnMessage(Message::listContextMenu, id, args) ? TRUE : FALSE;
+}
+
+// TPM_RETURNCMD: the choice comes back here, not as a WM_COMMAND.
+int Win32Window::popupMenu(int, const std::vector<MenuEntry>& entries) {
+  HMENU menu = ::CreatePopupMenu();
+  if (menu == nullptr)
+    return 0;
+  for (const MenuEntry& entry : entries)
+    ::AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(entry.commandId), entry.text.c_str());
+  const int chosen = static_cast<int>(::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                                                       menuAt_.x, menuAt_.y, 0, window_, nullptr));
+  ::DestroyMenu(menu);
+  return chosen;
 }
 
 LRESULT Win32Window::send(int id, UINT message, WPARAM wParam, LPARAM lParam) const {

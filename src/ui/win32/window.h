@@ -54,6 +54,7 @@ class Win32Window : public Controls {
   void addLine(int id, const std::string& line) override;
   void clearLines(int id) override;
   void repaintNow(int id) override;
+  int popupMenu(int id, const std::vector<MenuEntry>& entries) override;
   void setCaption(const std::string& caption) override;
   bool hasSystemMenu() const override;
   bool appendSystemMenuEntry(int commandId, const std::string& text) override;
@@ -83,6 +84,11 @@ class Win32Window : public Controls {
   INT_PTR command(WPARAM wParam, LPARAM lParam);
   INT_PTR notify(WPARAM wParam, LPARAM lParam);
   INT_PTR paint();
+  // WM_CONTEXTMENU from `control`: a list's item under the pointer, or its
+  // selected item when `at` is -1 (a key).
+  INT_PTR listContextMenu(HWND control, LPARAM at);
+  // A control's context menu asked for at `at` (screen), for `item` of a list.
+  INT_PTR contextMenu(int id, int item, POINT at);
   LRESULT send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
   Win32Host& host_;
@@ -91,6 +97,7 @@ class Win32Window : public Controls {
   HWND window_ = nullptr;
   mutable int quiet_ = 0;
   LPARAM sysCommandPoint_ = 0;
+  POINT menuAt_{};  // where the last context menu was asked for
   bool painting_ = false;
   HDC paintDc_ = nullptr;
   PAINTSTRUCT paintStruct_{};
