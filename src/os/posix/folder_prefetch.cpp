@@ -37,7 +37,9 @@ std::unique_ptr<PrefetchedFolder> readFolder(const std::string& path,
   result->device = seen.st_dev;
   result->inode = seen.st_ino;
   result->extension = extension;
-  result->names = listByExtension(folder.fd(), extension);
+  const FolderIndex index(folder.fd());
+  for (const std::string_view name : namesByExtension(folder.fd(), index, extension))
+    result->names.emplace_back(name);
   for (const std::string& name : result->names) {
     std::string bytes;
     if (readWhole(folder.fd(), name, bytes))

@@ -17,8 +17,6 @@ namespace vs {
 
 std::vector<std::string> PosixFileSystem::findByExtension(const std::string& directory,
                                                           const std::string& extension) {
-  // A search begins an operation: what was seen before may have changed.
-  paths_.forget();
   prefetched_.clear();
   const OpenFolder folder(directory);
   if (folder.fd() < 0)
@@ -35,7 +33,9 @@ std::vector<std::string> PosixFileSystem::findByExtension(const std::string& dir
       return std::move(ready->names);
     }
   }
-  return listByExtension(folder.fd(), extension);
+  const FolderIndex index(folder.fd());
+  const std::vector<std::string_view> names = namesByExtension(folder.fd(), index, extension);
+  return {names.begin(), names.end()};
 }
 
 void PosixFileSystem::prefetch(const std::string& folder, const std::string& extension) {
@@ -48,12 +48,7 @@ std::unique_ptr<ByteSource> PosixFileSystem::openForReading(const std::string& p
     prefetched_.erase(found);
     return source;
   }
-  const int flags = DescriptorSource::kOpenFlags;
-  int fd = ::open(path.c_str(), flags);
-  if (fd < 0 && errno == ENOENT) {
-    if (const std::string resolved = paths_.resolve(path); resolved != path)
-      fd = ::open(resolved.c_str(), flags);
-  }
+  const int fd = openAnyCase(path, DescriptorSource::kOpenFlags);
   if (fd < 0)
     return nullptr;
   return std::make_unique<DescriptorSource>(fd);
