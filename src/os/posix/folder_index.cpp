@@ -6,19 +6,9 @@
 
 #include <algorithm>
 
-#include "core/text/ascii.h"
 #include "core/text/name_order.h"
 
 namespace vs {
-namespace {
-
-bool capitalsLess(std::string_view a, std::string_view b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return static_cast<unsigned char>(upperAscii(x)) < static_cast<unsigned char>(upperAscii(y));
-  });
-}
-
-}  // namespace
 
 FolderIndex::FolderIndex(int folder, const char* path) {
   // A descriptor of its own, so the listing neither moves nor closes the
