@@ -1,6 +1,7 @@
 // Archive switching through the dialog against bare renames, the same switch
 // in a game installed the Windows way (every name in another case on disk),
-// and list splitting at two sizes. Prints figures; judges nothing.
+// at a player's 50 archives and at 10,000, and list splitting at two sizes.
+// Prints figures; judges nothing.
 //
 // The bare loop is the least any switch must do: the same renameat2 calls
 // relative to the two folders, opened once. The same loop with whole paths
@@ -36,9 +37,13 @@ using vs::bench::Clock;
 using vs::bench::median;
 using vs::bench::millisecondsSince;
 
-constexpr int kArchives = 10000;
-constexpr int kActivated = 5000;
-constexpr int kRounds = 11;
+// The archives of one switch, and the rounds that take its median: a small
+// switch is over in a fraction of a millisecond, so it takes many more.
+struct Scale {
+  int archives;
+  int rounds;
+};
+constexpr Scale kScales[] = {{50, 301}, {10000, 11}};
 
 // The same archive as a Windows installation may spell it on disk.
 std::string mixedCaseName(int i) {
@@ -75,13 +80,14 @@ struct Tree {
   std::string data;     // relative to `program`: "../data/" or "../Data/"
   std::string parking;  // "../data/modvdf/" or "../Data/ModVDF/"
   std::string (*diskName)(int);
+  int archives;
 };
 
 // Every archive back into the data directory under its name on disk, as
 // before a round; activation gives an archive the name the list writes.
 void reset(const Tree& tree) {
   fs::current_path(tree.program);
-  for (int i = 0; i < kArchives; ++i) {
+  for (int i = 0; i < tree.archives; ++i) {
     const std::string name = tree.diskName(i);
     if (exists(tree.data + name))
       continue;
@@ -93,12 +99,13 @@ void reset(const Tree& tree) {
 }
 
 Tree layOut(const fs::path& root, const std::string& program, const std::string& data,
-            const std::string& parking, std::string (*diskName)(int)) {
+            const std::string& parking, std::string (*diskName)(int), int archives) {
   fs::create_directories(root / program);
   fs::create_directories(root / data / parking);
-  for (int i = 0; i < kArchives; ++i)
+  for (int i = 0; i < archives; ++i)
     std::fclose(std::fopen((root / data / diskName(i)).string().c_str(), "w"));
-  return {root / program, "../" + data + "/", "../" + data + "/" + parking + "/", diskName};
+  return {root / program, "../" + data + "/", "../" + data + "/" + parking + "/", diskName,
+          archives};
 }
 
 struct Time {
@@ -150,7 +157,8 @@ struct Game {
     dialog.activateModArchives(vdf);
     const Time elapsed{watch.wallMilliseconds(), watch.cpuMilliseconds()};
     const auto& lines = window->control(vs::IDC_ARCHIVELOG).lines;
-    if (lines.size() != kArchives + kActivated ||
+    const auto expected = static_cast<std::size_t>(tree.archives + (tree.archives + 1) / 2);
+    if (lines.size() != expected ||
         std::any_of(lines.begin(), lines.end(),
                     [](const std::string& line) { return line.ends_with(")"); }))
       throw std::runtime_error("a move of the switch failed or is missing");
@@ -167,17 +175,19 @@ struct Game {
   std::unique_ptr<vs::HeadlessWindow> window;
 };
 
-void benchSwitch() {
+void benchSwitch(const Scale& scale) {
+  const int archives = scale.archives;
   char pattern[] = "/tmp/vsbench-XXXXXX";
   if (::mkdtemp(pattern) == nullptr)
     throw std::runtime_error("mkdtemp failed");
   const fs::path root = pattern;
-  const Tree exact = layOut(root / "exact", "bin", "data", "modvdf", archiveName);
-  const Tree windows = layOut(root / "windows", "System", "Data", "ModVDF", mixedCaseName);
+  const Tree exact = layOut(root / "exact", "bin", "data", "modvdf", archiveName, archives);
+  const Tree windows =
+      layOut(root / "windows", "System", "Data", "ModVDF", mixedCaseName, archives);
 
   std::string vdf;
   std::vector<std::string> names, dataPaths, parkingPaths;
-  for (int i = 0; i < kArchives; ++i) {
+  for (int i = 0; i < archives; ++i) {
     names.push_back(archiveName(i));
     dataPaths.push_back("../data/" + archiveName(i));
     parkingPaths.push_back("../data/modvdf/" + archiveName(i));
@@ -189,7 +199,7 @@ void benchSwitch() {
   {
     Game exactGame(exact);
     Game windowsGame(windows);
-    for (int round = 0; round < kRounds; ++round) {
+    for (int round = 0; round < scale.rounds; ++round) {
       // Turn about, so neither always runs on a cache the other warmed.
       if (round % 2 == 0) {
         viaDialog.add(exactGame.timeSwitch(vdf));
@@ -202,8 +212,8 @@ void benchSwitch() {
       reset(exact);
       const vs::bench::Stopwatch watch;
       const int data = openFolder("../data"), parking = openFolder("../data/modvdf");
-      for (int i = 0; i < kArchives; ++i) renameAt(data, names[i], parking, names[i]);
-      for (int i = 0; i < kArchives; i += 2) renameAt(parking, names[i], data, names[i]);
+      for (int i = 0; i < archives; ++i) renameAt(data, names[i], parking, names[i]);
+      for (int i = 0; i < archives; i += 2) renameAt(parking, names[i], data, names[i]);
       ::close(data);
       ::close(parking);
       bare.add({watch.wallMilliseconds(), watch.cpuMilliseconds()});
@@ -212,16 +222,16 @@ void benchSwitch() {
 
       reset(exact);
       const vs::bench::Stopwatch pathWatch;
-      for (int i = 0; i < kArchives; ++i) rename(dataPaths[i], parkingPaths[i]);
-      for (int i = 0; i < kArchives; i += 2) rename(parkingPaths[i], dataPaths[i]);
+      for (int i = 0; i < archives; ++i) rename(dataPaths[i], parkingPaths[i]);
+      for (int i = 0; i < archives; i += 2) rename(parkingPaths[i], dataPaths[i]);
       barePaths.add({pathWatch.wallMilliseconds(), pathWatch.cpuMilliseconds()});
     }
   }
   fs::current_path("/");
   fs::remove_all(root);
 
-  std::printf("switch %d archives (park all, activate %d), medians of %d rounds:\n", kArchives,
-              kActivated, kRounds);
+  std::printf("switch %d archives (park all, activate %d), medians of %d rounds:\n", archives,
+              (archives + 1) / 2, scale.rounds);
   printSeries("dialog on headless host", viaDialog);
   printSeries("the same, names in another case", mixedCase);
   printSeries("bare renameat2 loop, open folders", bare);
@@ -262,7 +272,7 @@ void benchSplit() {
 
 int main() {
   try {
-    benchSwitch();
+    for (const Scale& scale : kScales) benchSwitch(scale);
     benchSplit();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "archive_bench: %s\n", error.what());

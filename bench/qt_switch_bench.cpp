@@ -1,7 +1,8 @@
 // The archive switch before a start, through the real dialog on the Qt front
-// end offscreen: park 10,000 archives, bring 5,000 back, with every log line
-// shown as it comes. Side by side, round by round, with the same switch on the
-// headless host; prints the medians, their ratio and the log's paints.
+// end offscreen: park a player's 50 archives and bring 25 back, and the same
+// with 10,000 and 5,000, with every log line shown as it comes. Side by side,
+// round by round, with the same switch on the headless host; prints the
+// medians, their ratio and the log's paints.
 #include <QApplication>
 #include <QListView>
 #include <algorithm>
@@ -29,14 +30,18 @@ namespace fs = std::filesystem;
 using vs::bench::archiveName;
 using vs::bench::median;
 
-constexpr int kArchives = 10000;
-constexpr int kActivated = 5000;
-constexpr int kRounds = 9;
+// The archives of one switch, and the rounds that take its median: a small
+// switch is over in a fraction of a millisecond, so it takes many more.
+struct Scale {
+  int archives;
+  int rounds;
+};
+constexpr Scale kScales[] = {{50, 201}, {10000, 9}};
 
-// A game directory whose data directory holds every archive.
-fs::path makeGame(const fs::path& root) {
+// A game directory whose data directory holds `archives` archives.
+fs::path makeGame(const fs::path& root, int archives) {
   const fs::path bin = vs::bench::layOutEmptyGame(root);
-  for (int i = 0; i < kArchives; ++i) std::ofstream(root / "data" / archiveName(i)) << i;
+  for (int i = 0; i < archives; ++i) std::ofstream(root / "data" / archiveName(i)) << i;
   return bin;
 }
 
@@ -46,15 +51,16 @@ void unpark(const fs::path& root) {
     fs::rename(entry.path(), root / "data" / entry.path().filename());
 }
 
-std::string activatedList() {
+std::string activatedList(int activated) {
   std::string vdf;
-  for (int i = 0; i < kActivated; ++i) vdf += archiveName(i * 2) + " ";
+  for (int i = 0; i < activated; ++i) vdf += archiveName(i * 2) + " ";
   return vdf;
 }
 
 // One front end's dialog open in a game of its own.
 struct Side {
   fs::path root;
+  int expectedLines;
   vs::PosixFileSystem files;
   vs::bench::NoProcesses processes;
   vs::bench::NoSettings settings{true};
@@ -63,9 +69,10 @@ struct Side {
   std::function<void()> clearLog;
   std::function<int()> paints, lines;
 
-  Side(vs::DialogHost& host, const fs::path& gameRoot)
+  Side(vs::DialogHost& host, const fs::path& gameRoot, int archives)
       : root(gameRoot),
-        location((makeGame(gameRoot) / "VornakStarter").string()),
+        expectedLines(archives + archives / 2),
+        location((makeGame(gameRoot, archives) / "VornakStarter").string()),
         dialog(vs::Services{host, files, processes, settings, location}) {}
 
   // The switch's log lines alone, without a move: what the front end adds.
@@ -92,23 +99,18 @@ struct Side {
     dialog.activateModArchives(vdf);
     QApplication::processEvents();  // the last gathered line reaches the screen
     const std::pair<double, double> times{watch.wallMilliseconds(), watch.cpuMilliseconds()};
-    if (lines() != kArchives + kActivated)
+    if (lines() != expectedLines)
       throw std::runtime_error("a log line is missing");
     return times;
   }
 };
 
-}  // namespace
-
-int main(int argc, char** argv) try {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication application(argc, argv);
+void benchSwitch(vs::QtHost& qtHost, const Scale& scale) {
+  const int archives = scale.archives, activated = archives / 2;
   const fs::path start = fs::current_path();
   const fs::path root = fs::temp_directory_path() / "vs_qt_switch_bench";
 
-  vs::QtHost qtHost{vs::starterResources()};
-  Side qt(qtHost, root / "qt");
+  Side qt(qtHost, root / "qt", archives);
   auto qtWindow = qtHost.open(qt.dialog);
   auto* log = qtWindow->controlAs<QListView>(vs::IDC_ARCHIVELOG);
   vs::PaintCounter logPaints(log->viewport());
@@ -117,7 +119,7 @@ int main(int argc, char** argv) try {
   qt.lines = [&] { return log->model()->rowCount(); };
 
   vs::HeadlessHost headlessHost;
-  Side headless(headlessHost, root / "headless");
+  Side headless(headlessHost, root / "headless", archives);
   auto headlessWindow = headlessHost.open(headless.dialog);
   vs::HeadlessControl& headlessLog = headlessWindow->control(vs::IDC_ARCHIVELOG);
   headless.clearLog = [&] { headlessLog.lines.clear(); };
@@ -125,10 +127,10 @@ int main(int argc, char** argv) try {
   headless.lines = [&] { return static_cast<int>(headlessLog.lines.size()); };
   QApplication::processEvents();  // both on screen before the first line
 
-  const std::string vdf = activatedList();
+  const std::string vdf = activatedList(activated);
   std::vector<double> qtWall, qtCpu, headlessWall, headlessCpu, wallRatios, cpuRatios, paints;
   int requests = 0;
-  for (int round = 0; round < kRounds; ++round) {
+  for (int round = 0; round < scale.rounds; ++round) {
     // Turn about, so neither always runs on a cache the other warmed.
     const int paintsBefore = qt.paints(), requestsBefore = headless.paints();
     std::pair<double, double> q, h;
@@ -149,13 +151,13 @@ int main(int argc, char** argv) try {
     requests = headless.paints() - requestsBefore;
   }
   std::vector<std::string> logLines;
-  for (int i = 0; i < kArchives; ++i)
+  for (int i = 0; i < archives; ++i)
     logLines.push_back("../data/" + archiveName(i) + " --> ../data/modvdf/" + archiveName(i));
-  for (int i = 0; i < kActivated; ++i)
+  for (int i = 0; i < activated; ++i)
     logLines.push_back("../data/" + archiveName(2 * i) + " <-- ../data/modvdf/" +
                        archiveName(2 * i));
   std::vector<double> qtLogCpu, headlessLogCpu;
-  for (int round = 0; round < kRounds; ++round) {
+  for (int round = 0; round < scale.rounds; ++round) {
     qtLogCpu.push_back(qt.timeLogOnly(logLines).second);
     headlessLogCpu.push_back(headless.timeLogOnly(logLines).second);
   }
@@ -165,13 +167,13 @@ int main(int argc, char** argv) try {
   fs::remove_all(root);
 
   std::printf("archive switch: park %d, activate %d, %d log lines, medians of %d rounds\n",
-              kArchives, kActivated, kArchives + kActivated, kRounds);
+              archives, activated, archives + activated, scale.rounds);
   std::printf(
-      "  Qt offscreen: wall %7.2f ms   CPU %7.2f ms   %.0f log paints (at most %.0f) for %d "
+      "  Qt offscreen: wall %8.3f ms   CPU %8.3f ms   %.0f log paints (at most %.0f) for %d "
       "repaint requests\n",
       median(qtWall), median(qtCpu), median(paints),
       *std::max_element(paints.begin(), paints.end()), requests);
-  std::printf("  headless:     wall %7.2f ms   CPU %7.2f ms\n", median(headlessWall),
+  std::printf("  headless:     wall %8.3f ms   CPU %8.3f ms\n", median(headlessWall),
               median(headlessCpu));
   const auto [cpuLow, cpuHigh] = std::minmax_element(cpuRatios.begin(), cpuRatios.end());
   const auto [wallLow, wallHigh] = std::minmax_element(wallRatios.begin(), wallRatios.end());
@@ -179,8 +181,18 @@ int main(int argc, char** argv) try {
       "  ratio Qt / headless, median of the rounds': CPU %.3f (%.3f to %.3f), wall %.3f (%.3f to "
       "%.3f); target at most 1.10\n",
       median(cpuRatios), *cpuLow, *cpuHigh, median(wallRatios), *wallLow, *wallHigh);
-  std::printf("the log lines alone, without a move: Qt CPU %.2f ms, headless CPU %.2f ms\n",
+  std::printf("the log lines alone, without a move: Qt CPU %.3f ms, headless CPU %.3f ms\n",
               median(qtLogCpu), median(headlessLogCpu));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) try {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication application(argc, argv);
+  vs::QtHost qtHost{vs::starterResources()};
+  for (const Scale& scale : kScales) benchSwitch(qtHost, scale);
   return 0;
 } catch (const std::exception& error) {
   std::fprintf(stderr, "qt_switch_bench: %s\n", error.what());

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds every benchmark program of bench/ (the *_bench.cpp files) and runs
 # each, printing its figures; exits 0 when every one ran. The start-up
-# benchmark gets an X server of its own.
+# benchmark gets an X server of its own and runs at a player's 20 mods and at
+# 1,000; arguments go to it (--runs N).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${VS_BENCH_BUILD:-$root/build-bench}"
@@ -18,9 +19,11 @@ for source in "$root"/bench/*_bench.cpp; do
   echo "=== $name"
   XDG_RUNTIME_DIR="$runtime" "$build/bench/$name" || status=1
 done
-echo "=== startup_bench"
-XDG_RUNTIME_DIR="$runtime" xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-  "$build/bench/startup/startup_bench" "$@" || status=1
+for mods in 20 1000; do
+  echo "=== startup_bench, $mods mods"
+  XDG_RUNTIME_DIR="$runtime" xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+    "$build/bench/startup/startup_bench" --mods "$mods" "$@" || status=1
+done
 rm -rf "$runtime"
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 exit $status

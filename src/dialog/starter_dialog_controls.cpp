@@ -1,4 +1,5 @@
 // StarterDialog: the two faces, the start caption, help and the small handlers.
+#include "core/launch/program_files.h"
 #include "dialog/help_text.h"
 #include "dialog/starter_dialog.h"
 
@@ -18,10 +19,8 @@ void StarterDialog::applyDevelopmentMode() {
 
 void StarterDialog::updateStartCaption() {
   UpdateData(true);
-  if (startApp == 0)
-    startButton.SetWindowText("Start Vornak");
-  if (startApp == 1)
-    startButton.SetWindowText("Start Morlex");
+  if (const auto caption = startCaption(startApp))
+    startButton.SetWindowText(*caption);
 }
 
 void StarterDialog::OnDevelopmentClicked(MessageArgs&) {

@@ -1,14 +1,15 @@
 #include "dialog/startup_rules.h"
 
+#include "core/text/path_parts.h"
 #include "dialog/version.h"
 
 namespace vs {
 
 std::optional<std::string> programDirectory(const std::string& executablePath) {
-  const auto cut = executablePath.find_last_of("/\\");
-  if (cut == std::string::npos || cut == 0)
+  // A program right under the root has no directory of its own to go to.
+  if (nameStart(executablePath, "/\\") <= 1)
     return std::nullopt;
-  return executablePath.substr(0, cut);
+  return parentFolder(executablePath, "/\\");
 }
 
 std::string dialogCaption() {

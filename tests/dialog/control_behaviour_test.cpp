@@ -1,6 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "core/launch/program_files.h"
+#include "dialog/resources.h"
 #include "support/game_fixture.h"
 
 namespace vs::test {
@@ -77,6 +81,17 @@ TEST_F(ControlBehaviour, StartCaptionFollowsTheApplicationChoice) {
   EXPECT_EQ(game.dialog().startApp, 1);
   w.selectCombo(IDC_APPLICATION, 0);
   EXPECT_EQ(w.control(kIdOk).text, "Start Vornak");
+}
+
+// The resource script keeps its own copy of the list for the Windows build.
+TEST(ApplicationChoice, TheResourceScriptListsTheStartablePrograms) {
+  std::vector<std::string> names;
+  for (const StartableProgram& program : kStartablePrograms) names.emplace_back(program.name);
+  const auto& controls = starterTemplate().controls;
+  const auto combo = std::find_if(controls.begin(), controls.end(),
+                                  [](const ControlTemplate& c) { return c.id == IDC_APPLICATION; });
+  ASSERT_NE(combo, controls.end());
+  EXPECT_EQ(combo->entries, names);
 }
 
 TEST_F(ControlBehaviour, AnApplicationOutsideTheListLeavesTheTemplateCaption) {

@@ -1,6 +1,7 @@
 #include "core/io/byte_source.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -19,10 +20,16 @@ class StdioSource : public ByteSource {
   StdioSource(const StdioSource&) = delete;
   StdioSource& operator=(const StdioSource&) = delete;
 
+  // fread reads on until the end or an error; a read interrupted by a
+  // signal is an error to the stream, and is asked again.
   std::size_t read(char* into, std::size_t size) override {
-    if (std::feof(file_) || std::ferror(file_))
-      return 0;
-    return std::fread(into, 1, size, file_);
+    std::size_t got = 0;
+    while (got < size && !std::feof(file_) && !std::ferror(file_)) {
+      got += std::fread(into + got, 1, size - got, file_);
+      if (std::ferror(file_) && errno == EINTR)
+        std::clearerr(file_);
+    }
+    return got;
   }
 
  private:

@@ -3,18 +3,17 @@
 // same folder then lists alike on every build, in every run.
 #pragma once
 
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/text/ascii.h"
 
 namespace vs {
 
+// Whether `a` comes before `b` by their capitals alone: names equal but for
+// case tie.
+bool capitalsLess(std::string_view a, std::string_view b);
+
 // Whether `a` comes before `b` in that order.
 bool nameOrderLess(std::string_view a, std::string_view b);
-
-void sortInNameOrder(std::vector<std::string>& names);
-void sortInNameOrder(std::vector<std::string_view>& names);
 
 }  // namespace vs

@@ -1,6 +1,5 @@
 #include "os/posix/file_replace.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,6 +9,8 @@
 #include <ctime>
 #include <string_view>
 
+#include "os/posix/descriptor_source.h"
+#include "os/posix/folder_index.h"
 #include "os/posix/unique_fd.h"
 
 namespace vs {
@@ -60,15 +61,14 @@ ReadStatus readWholeFile(const std::filesystem::path& path, std::string& text, s
   if (info.st_size > 0)
     text.reserve(static_cast<std::size_t>(info.st_size));
   char buffer[65536];
-  while (true) {
-    const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR)
-      continue;
+  for (;;) {
+    // Fewer bytes than asked: read() has returned 0.
+    const ssize_t got = readUpTo(fd.get(), buffer, sizeof buffer);
     if (got < 0)
       return ReadStatus::failed;
-    if (got == 0)
-      return ReadStatus::ok;
     text.append(buffer, static_cast<std::size_t>(got));
+    if (static_cast<std::size_t>(got) < sizeof buffer)
+      return ReadStatus::ok;
   }
 }
 
@@ -122,26 +122,21 @@ bool createNewFile(const std::filesystem::path& file, const std::string& text) {
 void removeLeftovers(const std::filesystem::path& target) {
   constexpr std::time_t kSettledSeconds = 60;
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-  UniqueFd directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  const UniqueFd directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!directory)
     return;
-  // The listing takes the descriptor over and closes it.
-  DIR* entries = ::fdopendir(directory.get());
-  if (entries == nullptr)
-    return;
-  const int folderFd = directory.release();
   const std::string targetName = target.filename().string();
   const std::time_t now = std::time(nullptr);
-  while (const dirent* entry = ::readdir(entries)) {
-    if (!isTemporaryName(entry->d_name, targetName))
+  const FolderIndex index(directory.get());
+  for (const FolderIndex::Entry& entry : index.entries()) {
+    if (!isTemporaryName(entry.name, targetName))
       continue;
     struct stat info {};
-    if (::fstatat(folderFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+    if (::fstatat(directory.get(), entry.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
         S_ISREG(info.st_mode) && now - info.st_mtime > kSettledSeconds) {
-      ::unlinkat(folderFd, entry->d_name, 0);
+      ::unlinkat(directory.get(), entry.name.c_str(), 0);
     }
   }
-  ::closedir(entries);
 }
 
 }  // namespace vs

@@ -1,61 +1,43 @@
-#ifndef _GNU_SOURCE
-#define _GNU_SOURCE
-#endif
 #include "os/posix/folder_entries.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 #include <utility>
 
 #include "core/text/ascii.h"
-#include "core/text/name_order.h"
+#include "core/text/path_parts.h"
 
 namespace vs {
 namespace {
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
-// `name` inside `parent`; a name that is missing in its own spelling is
-// looked for among `spellings`, else in the parent's listing.
-int openInside(int parent, const std::string& name, const std::vector<std::string>* spellings) {
-  const int fd = ::openat(parent, name.c_str(), kFolderFlags);
-  if (fd >= 0 || errno != ENOENT || name == "..")
+// `name` inside `parent` opened with `flags`; a name missing as written is
+// looked for in `index`, else in a listing of the parent taken now.
+int openInside(int parent, const std::string& name, int flags, const FolderIndex* index) {
+  const int fd = ::openat(parent, name.c_str(), flags);
+  if (fd >= 0 || errno != ENOENT || name == "." || name == "..")
     return fd;
-  const std::string spelled =
-      spellings != nullptr ? otherSpelling(*spellings, name) : otherSpelling(parent, name);
-  if (spelled.empty()) {
+  std::optional<FolderIndex> own;
+  if (index == nullptr)
+    index = &own.emplace(parent);
+  const FolderIndex::Entry* found = index->find(name);
+  if (found == nullptr || found->name == name) {
     errno = ENOENT;
     return -1;
   }
-  return ::openat(parent, spelled.c_str(), kFolderFlags);
+  return ::openat(parent, found->name.c_str(), flags);
 }
 
 }  // namespace
 
-int openListing(int folder) {
-  // A descriptor of its own, so the listing neither moves nor closes the
-  // caller's.
-  return ::openat(folder, ".", kFolderFlags);
-}
-
-long readEntries(int fd, char* block, std::size_t size) {
-  for (;;) {
-    const ssize_t got = ::getdents64(fd, block, size);
-    if (got >= 0 || errno != EINTR)
-      return static_cast<long>(got);
-  }
-}
-
-void closeListing(int fd) {
-  ::close(fd);
-}
-
 OpenFolder::OpenFolder(const std::string& path) {
-  const char* const whole = path.empty() ? "." : path.c_str();
-  fd_ = ::open(whole, kFolderFlags);
+  fd_ = ::open(path.empty() ? "." : path.c_str(), kFolderFlags);
   if (fd_ >= 0 || errno != ENOENT || path.empty()) {
     error_ = fd_ >= 0 ? 0 : errno;
     return;
@@ -69,7 +51,7 @@ OpenFolder::OpenFolder(const std::string& path) {
     begin = end + 1;
     if (component.empty() || component == ".")
       continue;
-    const int next = openInside(at, component, nullptr);
+    const int next = openInside(at, component, kFolderFlags, nullptr);
     const int stepError = errno;
     ::close(at);
     at = next;
@@ -79,13 +61,12 @@ OpenFolder::OpenFolder(const std::string& path) {
   error_ = at >= 0 ? 0 : errno;
 }
 
-OpenFolder::OpenFolder(const OpenFolder& parent, std::string_view name,
-                       const std::vector<std::string>* spellings) {
+OpenFolder::OpenFolder(const OpenFolder& parent, std::string_view name, const FolderIndex* index) {
   if (parent.fd_ < 0) {
     error_ = parent.error_;
     return;
   }
-  fd_ = openInside(parent.fd_, std::string(name), spellings);
+  fd_ = openInside(parent.fd_, std::string(name), kFolderFlags, index);
   error_ = fd_ >= 0 ? 0 : errno;
 }
 
@@ -105,6 +86,19 @@ OpenFolder& OpenFolder::operator=(OpenFolder&& other) noexcept {
     error_ = other.error_;
   }
   return *this;
+}
+
+int openAnyCase(const std::string& path, int flags) {
+  const int fd = ::open(path.c_str(), flags);
+  if (fd >= 0 || errno != ENOENT)
+    return fd;
+  const std::size_t cut = nameStart(path);
+  const OpenFolder folder(path.substr(0, cut));
+  if (folder.fd() < 0) {
+    errno = folder.error();
+    return -1;
+  }
+  return openInside(folder.fd(), path.substr(cut), flags, nullptr);
 }
 
 // Pipes, sockets and device nodes, or links to them: opening one can block
@@ -128,36 +122,15 @@ bool isSpecialEntry(int folder, const char* name, unsigned char type) {
   return !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
 }
 
-namespace {
-
-void keepFirst(std::string& found, std::string_view candidate, std::string_view name) {
-  if (candidate != name && equalsIgnoringAsciiCase(candidate, name) &&
-      (found.empty() || nameOrderLess(candidate, found)))
-    found.assign(candidate);
-}
-
-}  // namespace
-
-std::vector<std::string> listByExtension(int folder, const std::string& extension) {
-  std::vector<std::string> names;
-  forEachEntry(folder, [&](const char* name, unsigned char type) {
-    if (endsWithIgnoringAsciiCase(name, extension) && !isSpecialEntry(folder, name, type))
-      names.emplace_back(name);
-  });
-  sortInNameOrder(names);
+std::vector<std::string_view> namesByExtension(int folder, const FolderIndex& index,
+                                               std::string_view extension) {
+  std::vector<std::string_view> names;
+  for (const FolderIndex::Entry& entry : index.entries()) {
+    if (endsWithIgnoringAsciiCase(entry.name, extension) &&
+        !isSpecialEntry(folder, entry.name.c_str(), entry.type))
+      names.emplace_back(entry.name);
+  }
   return names;
-}
-
-std::string otherSpelling(const std::vector<std::string>& names, std::string_view name) {
-  std::string found;
-  for (const auto& candidate : names) keepFirst(found, candidate, name);
-  return found;
-}
-
-std::string otherSpelling(int folder, std::string_view name) {
-  std::string found;
-  forEachEntry(folder, [&](const char* entry, unsigned char) { keepFirst(found, entry, name); });
-  return found;
 }
 
 }  // namespace vs

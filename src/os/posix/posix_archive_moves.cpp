@@ -8,12 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
-
-#include "core/text/ascii.h"
-#include "core/text/name_order.h"
 
 namespace vs {
 namespace {
@@ -22,20 +18,6 @@ std::optional<std::string> outcome(int error) {
   if (error == 0)
     return std::nullopt;
   return std::string(std::strerror(error));
-}
-
-// Views of the names that `ends` closes in `names`, where each name is
-// followed by a NUL byte.
-std::vector<std::string_view> views(const std::string& names,
-                                    const std::vector<std::size_t>& ends) {
-  std::vector<std::string_view> result;
-  result.reserve(ends.size());
-  std::size_t begin = 0;
-  for (const std::size_t end : ends) {
-    result.emplace_back(names.data() + begin, end - begin);
-    begin = end + 1;
-  }
-  return result;
 }
 
 bool sameEntry(int folder, const char* name, const struct stat& entry) {
@@ -60,39 +42,20 @@ PosixArchiveMoves::PosixArchiveMoves(const ArchiveDirectories& dirs)
 }
 
 std::vector<std::string_view> PosixArchiveMoves::parkable(std::string_view extension) {
-  names_.clear();
-  folderNames_.clear();
-  std::vector<std::size_t> ends;
-  if (data_.fd() >= 0) {
-    forEachEntry(data_.fd(), [&](const char* name, unsigned char type) {
-      const std::string_view entry(name);
-      if (!parkingInData_.empty() && equalsIgnoringAsciiCase(entry, parkingInData_))
-        folderNames_.emplace_back(entry);
-      if (!endsWithIgnoringAsciiCase(entry, extension) || isSpecialEntry(data_.fd(), name, type))
-        return;
-      names_.append(entry);
-      ends.push_back(names_.size());
-      names_.push_back('\0');
-    });
-    dataListed_ = true;
-  }
-  std::vector<std::string_view> names = views(names_, ends);
-  sortInNameOrder(names);
-  return names;
+  if (data_.fd() < 0)
+    return {};
+  dataIndex_.emplace(data_.fd());
+  return namesByExtension(data_.fd(), *dataIndex_, extension);
 }
 
 const OpenFolder& PosixArchiveMoves::parking() {
   if (parkingOpened_)
     return parking_;
   parkingOpened_ = true;
-  if (parkingInData_.empty()) {
+  if (parkingInData_.empty())
     parking_ = OpenFolder(parkingPath_);
-  } else if (!dataListed_) {
-    parking_ = OpenFolder(data_, parkingInData_);
-  } else {
-    // The listing just taken already holds every spelling of it.
-    parking_ = OpenFolder(data_, parkingInData_, &folderNames_);
-  }
+  else  // the data folder's index, when taken, holds every spelling of it
+    parking_ = OpenFolder(data_, parkingInData_, dataIndex_ ? &*dataIndex_ : nullptr);
   return parking_;
 }
 
@@ -102,8 +65,8 @@ std::optional<std::string> PosixArchiveMoves::park(std::string_view name) {
   const OpenFolder& to = parking();
   if (to.fd() < 0)
     return outcome(to.error());
-  const char* const entry = terminated(name);
-  return outcome(moveNoReplaceAt(data_.fd(), entry, to.fd(), entry));
+  const std::string entry(name);
+  return outcome(moveNoReplaceAt(data_.fd(), entry.c_str(), to.fd(), entry.c_str()));
 }
 
 std::optional<std::string> PosixArchiveMoves::bringBack(std::string_view name) {
@@ -112,74 +75,43 @@ std::optional<std::string> PosixArchiveMoves::bringBack(std::string_view name) {
     return outcome(from.error());
   if (data_.fd() < 0)
     return outcome(data_.error());
-  if (!parkingListed_) {
-    const char* const entry = terminated(name);
-    const int error = moveNoReplaceAt(from.fd(), entry, data_.fd(), entry);
+  if (!parkingIndex_) {
+    const std::string entry(name);
+    const int error = moveNoReplaceAt(from.fd(), entry.c_str(), data_.fd(), entry.c_str());
     if (error != ENOENT)
       return outcome(error);
-    listParking();
+    parkingIndex_.emplace(from.fd());
+    gone_.assign(parkingIndex_->entries().size(), false);
   }
   return outcome(bringBackListed(name));
 }
 
-// In name order, which sorts by the capitals first: the spellings of one
-// name lie side by side.
-void PosixArchiveMoves::listParking() {
-  parkingListed_ = true;
-  std::vector<std::size_t> ends;
-  forEachEntry(parking_.fd(), [&](const char* name, unsigned char) {
-    parkedNames_.append(name);
-    ends.push_back(parkedNames_.size());
-    parkedNames_.push_back('\0');
-  });
-  parkedCapitals_.resize(parkedNames_.size());
-  std::transform(parkedNames_.begin(), parkedNames_.end(), parkedCapitals_.begin(),
-                 [](char c) { return upperAscii(c); });
-  std::vector<std::string_view> names = views(parkedNames_, ends);
-  sortInNameOrder(names);
-  parked_.clear();
-  parked_.reserve(names.size());
-  for (const std::string_view name : names) {
-    const auto at = static_cast<std::size_t>(name.data() - parkedNames_.data());
-    parked_.push_back({std::string_view(parkedCapitals_).substr(at, name.size()), name});
-  }
-}
-
-// The listing decides which spelling moves: the exact one, else the first
+// The index decides which spelling moves: the exact one, else the first
 // other. What we moved away is marked gone; a name that has gone meanwhile
 // without us gives way to the next spelling.
 int PosixArchiveMoves::bringBackListed(std::string_view name) {
-  capitals_.resize(name.size());
-  std::transform(name.begin(), name.end(), capitals_.begin(), [](char c) { return upperAscii(c); });
-  const std::string_view key = capitals_;
-  const auto [first, last] =
-      std::equal_range(parked_.begin(), parked_.end(), Parked{key, {}},
-                       [](const Parked& a, const Parked& b) { return a.capitals < b.capitals; });
-  const char* const target = terminated(name);
+  const std::string target(name);
+  const std::span<const FolderIndex::Entry> spellings = parkingIndex_->sameButForCase(name);
   bool tried = false;
   for (const bool exact : {true, false}) {
-    for (auto it = first; it != last; ++it) {
-      if (it->gone || (it->name == name) != exact)
+    for (const FolderIndex::Entry& entry : spellings) {
+      const auto at = static_cast<std::size_t>(&entry - parkingIndex_->entries().data());
+      if (gone_[at] || (entry.name == name) != exact)
         continue;
       tried = true;
-      // The listing's names end in a NUL byte: each is a C string as it stands.
-      const int error = moveNoReplaceAt(parking_.fd(), it->name.data(), data_.fd(), target);
+      const int error =
+          moveNoReplaceAt(parking_.fd(), entry.name.c_str(), data_.fd(), target.c_str());
       if (error != ENOENT) {
-        it->gone = error == 0;
+        gone_[at] = error == 0;
         return error;
       }
-      it->gone = true;
+      gone_[at] = true;
     }
   }
   if (tried)
     return ENOENT;
   // Not listed in any case: perhaps it came after the listing.
-  return moveNoReplaceAt(parking_.fd(), target, data_.fd(), target);
-}
-
-const char* PosixArchiveMoves::terminated(std::string_view name) {
-  name_.assign(name);
-  return name_.c_str();
+  return moveNoReplaceAt(parking_.fd(), target.c_str(), data_.fd(), target.c_str());
 }
 
 int moveNoReplaceAt(int fromFolder, const char* from, int toFolder, const char* to) {

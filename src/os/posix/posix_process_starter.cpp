@@ -4,6 +4,7 @@
 
 #include "core/launch/spawn_error_text.h"
 #include "core/launch/windows_arguments.h"
+#include "core/text/path_parts.h"
 #include "os/posix/child_reaper.h"
 #include "os/posix/posix_program_location.h"
 #include "os/posix/process_spawn.h"
@@ -13,9 +14,7 @@
 namespace vs {
 
 std::string launcherFolder() {
-  const std::string launcher = PosixProgramLocation().executablePath();
-  const auto cut = launcher.find_last_of('/');
-  return cut == std::string::npos ? std::string() : launcher.substr(0, cut);
+  return parentFolder(PosixProgramLocation().executablePath()).value_or(std::string());
 }
 
 PosixProcessStarter::PosixProcessStarter(std::string relayFolder)

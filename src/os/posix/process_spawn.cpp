@@ -3,12 +3,14 @@
 #endif
 #include "os/posix/process_spawn.h"
 
-#include <dirent.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 
 #include <cstdlib>
 #include <cstring>
+
+#include "os/posix/folder_index.h"
 
 extern char** environ;
 
@@ -20,14 +22,12 @@ void closeInheritedDescriptors(posix_spawn_file_actions_t& actions) {
 #if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
   posix_spawn_file_actions_addclosefrom_np(&actions, 3);
 #else
-  if (DIR* dir = ::opendir("/dev/fd")) {
-    const int own = ::dirfd(dir);
-    while (const dirent* entry = ::readdir(dir)) {
-      const int fd = std::atoi(entry->d_name);
-      if (fd > 2 && fd != own)
-        posix_spawn_file_actions_addclose(&actions, fd);
-    }
-    ::closedir(dir);
+  // The listing's own descriptor is closed by then: only open ones count.
+  const FolderIndex descriptors(AT_FDCWD, "/dev/fd");
+  for (const FolderIndex::Entry& entry : descriptors.entries()) {
+    const int fd = std::atoi(entry.name.c_str());
+    if (fd > 2 && ::fcntl(fd, F_GETFD) != -1)
+      posix_spawn_file_actions_addclose(&actions, fd);
   }
 #endif
 }

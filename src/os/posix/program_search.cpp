@@ -1,12 +1,13 @@
 #include "os/posix/program_search.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 
-#include "os/posix/case_insensitive_paths.h"
+#include "os/posix/folder_index.h"
 
 namespace vs {
 namespace {
@@ -32,7 +33,9 @@ std::vector<std::string> pathDirectories() {
 std::string programInWorkingDirectory(const std::string& programName) {
   if (programName.find('/') != std::string::npos || ::access(programName.c_str(), F_OK) == 0)
     return programName;
-  return CaseInsensitivePaths().resolve(programName);
+  const FolderIndex index(AT_FDCWD);
+  const FolderIndex::Entry* found = index.find(programName);
+  return found != nullptr ? found->name : programName;
 }
 
 }  // namespace

@@ -5,9 +5,12 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <optional>
 
 #include "core/launch/spawn_error_text.h"
 #include "core/launch/wine_relay.h"
+#include "core/text/path_parts.h"
+#include "os/posix/descriptor_source.h"
 #include "os/posix/program_search.h"
 
 namespace vs {
@@ -47,12 +50,10 @@ std::string enclosingWinePrefix(const std::string& directory) {
     const std::string base = candidate == "/" ? "/" : candidate + "/";
     if (isDirectory(base + "drive_c") && isFile(base + "system.reg"))
       return candidate;
-    if (candidate == "/")
+    const std::optional<std::string> parent = parentFolder(candidate);
+    if (candidate == "/" || !parent)
       break;
-    const auto cut = candidate.find_last_of('/');
-    if (cut == std::string::npos)
-      break;
-    candidate = cut == 0 ? "/" : candidate.substr(0, cut);
+    candidate = *parent;
   }
   return {};
 }
@@ -75,18 +76,12 @@ bool isWin32Prefix(const std::string& prefix) {
   if (fd < 0)
     return false;
   std::string head(kPrefixHeadBytes, '\0');
-  std::size_t filled = 0;
+  ssize_t filled = 0;
   struct stat info;
-  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-    while (filled < head.size()) {
-      const ssize_t got = ::read(fd, head.data() + filled, head.size() - filled);
-      if (got <= 0)
-        break;
-      filled += static_cast<std::size_t>(got);
-    }
-  }
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+    filled = readUpTo(fd, head.data(), head.size());
   ::close(fd);
-  head.resize(filled);
+  head.resize(filled > 0 ? static_cast<std::size_t>(filled) : 0);
   return isWin32PrefixHead(head);
 }
 

@@ -8,7 +8,9 @@
 
 #include "core/launch/spawn_error_text.h"
 #include "core/launch/wine_relay.h"
+#include "core/text/path_parts.h"
 #include "os/posix/code_page_text.h"
+#include "os/posix/descriptor_source.h"
 #include "os/posix/process_spawn.h"
 #include "os/posix/program_search.h"
 #include "os/posix/wine_choice.h"
@@ -22,11 +24,6 @@ bool isReadableFile(const std::string& path) {
          ::access(path.c_str(), R_OK) == 0;
 }
 
-std::string directoryOf(const std::string& path) {
-  const auto cut = path.find_last_of('/');
-  return cut == 0 ? "/" : path.substr(0, cut);
-}
-
 }  // namespace
 
 bool isWindowsProgram(const std::string& path) {
@@ -36,7 +33,7 @@ bool isWindowsProgram(const std::string& path) {
   struct stat info;
   char magic[2] = {};
   const bool windows = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-                       ::read(fd, magic, sizeof magic) == 2 && magic[0] == 'M' && magic[1] == 'Z';
+                       readUpTo(fd, magic, sizeof magic) == 2 && magic[0] == 'M' && magic[1] == 'Z';
   ::close(fd);
   return windows;
 }
@@ -75,7 +72,7 @@ int startThroughWine(const std::string& relayFolder, const std::string& program,
     return failure;
   const std::string absolute =
       program.front() == '/' ? program : joinPath(workingDirectory(), program);
-  const std::string gameDirectory = directoryOf(absolute);
+  const std::string gameDirectory = parentFolder(absolute).value_or(std::string());
   const bool win32 = isWin32Prefix(winePrefixFor(gameDirectory));
   const std::string relay = joinPath(relayFolder, wineRelayName(win32));
   if (relayFolder.empty() || !isReadableFile(relay))

@@ -11,13 +11,6 @@
 
 namespace vs {
 
-bool hasExtension(const std::string& name, const std::string& extension) {
-  if (name.size() < extension.size())
-    return false;
-  return equalsIgnoringAsciiCase(std::string_view(name).substr(name.size() - extension.size()),
-                                 extension);
-}
-
 std::vector<std::string> Win32FileSystem::findByExtension(const std::string& directory,
                                                           const std::string& extension) {
   std::vector<std::string> names;
@@ -29,7 +22,7 @@ std::vector<std::string> Win32FileSystem::findByExtension(const std::string& dir
   do {
     // The pattern also matches through short 8.3 names ("long.model" is
     // LONG~1.MOD): only a name with the wanted extension of its own counts.
-    if (hasExtension(found.name, extension))
+    if (endsWithIgnoringAsciiCase(found.name, extension))
       names.emplace_back(found.name);
   } while (::_findnext(search, &found) == 0);
   ::_findclose(search);

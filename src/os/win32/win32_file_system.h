@@ -14,9 +14,6 @@ class Win32FileSystem : public FileSystem {
   char separator() const override { return '\\'; }
 };
 
-// Whether `name` ends in `extension` without regard to case (".mod" itself too).
-bool hasExtension(const std::string& name, const std::string& extension);
-
 // The reason shown in the log for a Win32 error code of a failed move.
 std::string moveFailureText(unsigned long win32Error);
 

@@ -2,11 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-
-#include "core/launch/program_files.h"
-#include "core/launch/spawn_error_text.h"
-
 namespace vs {
 namespace {
 
@@ -73,32 +68,6 @@ TEST(ComposeCommandLine, ParametersFollowOneBlankByteForByte) {
 TEST(ComposeCommandLine, FileNameIsTakenAsStored) {
   EXPECT_EQ(compose({}, "My Mod.INI"), " -game:My Mod.INI ");
   EXPECT_EQ(compose({}, ""), " -game: ");
-}
-
-TEST(SpawnErrorText, EveryRowOfTheFailureTable) {
-  EXPECT_EQ(spawnErrorText(2), "Path or file name not found");
-  EXPECT_EQ(spawnErrorText(7), "Arg list too long");
-  EXPECT_EQ(spawnErrorText(8), "Exec format error");
-  EXPECT_EQ(spawnErrorText(12), "Not enough memory");
-  EXPECT_EQ(spawnErrorText(13), "Permission denied");
-  EXPECT_EQ(spawnErrorText(22), "Invalid argument");
-  EXPECT_EQ(spawnErrorText(24), "Too many open files");
-  for (int other : {-1, 0, 1, 3, 9, 20, 23, 25, 1000})
-    EXPECT_EQ(spawnErrorText(other), "Unknown") << other;
-}
-
-TEST(SpawnErrorText, TheSystemsNumbersMapByName) {
-  EXPECT_EQ(spawnErrorText(runtimeStartError(ENOENT)), "Path or file name not found");
-  EXPECT_EQ(spawnErrorText(runtimeStartError(EACCES)), "Permission denied");
-  EXPECT_EQ(spawnErrorText(runtimeStartError(EMFILE)), "Too many open files");
-  EXPECT_EQ(runtimeStartError(ELOOP), ELOOP);  // outside the table: its own number
-}
-
-TEST(ProgramForApplication, OnlyTheTwoEntriesNameAProgram) {
-  EXPECT_EQ(programForApplication(0), "vornakmod.exe");
-  EXPECT_EQ(programForApplication(1), "morlex.exe");
-  EXPECT_EQ(programForApplication(-1), std::nullopt);
-  EXPECT_EQ(programForApplication(2), std::nullopt);
 }
 
 }  // namespace

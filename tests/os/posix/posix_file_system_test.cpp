@@ -7,9 +7,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <thread>
 
+#include "os/posix/descriptor_source.h"
 #include "os/posix/posix_archive_moves.h"
 #include "support/temp_dir.h"
 
@@ -76,52 +79,20 @@ TEST_F(PosixFiles, OpenForReadingAPipeWithoutWriterDoesNotBlock) {
   EXPECT_EQ(readAll(*source), "");
 }
 
-// A read that gives fewer bytes than asked is the end: the scan does not pay
-// a second system call per file. Seen through a pipe, which, unlike a file,
-// can grow after that read.
-TEST_F(PosixFiles, AShortReadEndsTheFile) {
-  ASSERT_EQ(::mkfifo(at("pipe.ini").c_str(), 0600), 0);
-  const int writer = ::open(at("pipe.ini").c_str(), O_RDWR);
-  ASSERT_GE(writer, 0);
-  const auto source = files.openForReading(at("pipe.ini"));
-  ASSERT_NE(source, nullptr);
-  char block[100];
-  ASSERT_EQ(::write(writer, "[info]\n", 7), 7);
-  EXPECT_EQ(source->read(block, sizeof block), 7u);
-  ASSERT_EQ(::write(writer, "title=x\n", 8), 8);
-  EXPECT_EQ(source->read(block, sizeof block), 0u);
-  ::close(writer);
-}
-
-// What the prefetch read at start-up serves the first search of its folder
-// as the folder itself would; the next search, and a search elsewhere, read
-// the disk.
-TEST_F(PosixFiles, APrefetchServesTheFirstSearchOfItsFolderOnly) {
-  WorkingDirectoryGuard guard;
-  const std::string big(PrefetchedFolder::kMaxBytes + 10, 'x');
-  writeFile(dir / "b.ini", "[info]\ntitle=B\n");
-  writeFile(dir / "A.INI", "[info]\ntitle=A\n");
-  writeFile(dir / "big.ini", big);
-  writeFile(dir / "notes.txt", "");
-  fs::create_directory(dir / "sub.ini");
-  ASSERT_EQ(::mkfifo(at("pipe.ini").c_str(), 0600), 0);
-  fs::create_directory(dir / "other");
-  fs::current_path(dir.path());
-  const auto listed = ElementsAre("A.INI", "b.ini", "big.ini", "sub.ini");
-
-  files.prefetch(dir.path().string(), ".ini");
-  EXPECT_THAT(files.findByExtension("", ".ini"), listed);
-  writeFile(dir / "b.ini", "changed");  // after the prefetch read it
-  EXPECT_EQ(readAll(*files.openForReading("b.ini")), "[info]\ntitle=B\n");
-  EXPECT_EQ(readAll(*files.openForReading("A.INI")), "[info]\ntitle=A\n");
-  EXPECT_EQ(readAll(*files.openForReading("big.ini")), big);  // too large to keep
-  EXPECT_THAT(files.findByExtension("", ".ini"), listed);
-  EXPECT_EQ(readAll(*files.openForReading("b.ini")), "changed");
-
-  PosixFileSystem elsewhere;
-  elsewhere.prefetch(at("other"), ".ini");
-  EXPECT_THAT(elsewhere.findByExtension("", ".ini"), listed);
-  EXPECT_EQ(readAll(*elsewhere.openForReading("b.ini")), "changed");
+// A read that gives fewer bytes than asked is not the end: only a read that
+// gives none is. Seen through a pipe whose writer pauses between its lines.
+TEST(DescriptorSource, ReadsOnAfterAShortReadUntilTheEnd) {
+  int ends[2];
+  ASSERT_EQ(::pipe(ends), 0);
+  std::thread writer([&] {
+    EXPECT_EQ(::write(ends[1], "[info]\n", 7), 7);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(::write(ends[1], "title=x\n", 8), 8);
+    ::close(ends[1]);
+  });
+  DescriptorSource source(ends[0]);
+  EXPECT_EQ(readAll(source), "[info]\ntitle=x\n");
+  writer.join();
 }
 
 // The moves of one operation through the data and parking folders as given.
