@@ -1,6 +1,7 @@
 #include "ui/win32/bitmap_scaling.h"
 
 #include "ui/colour_ref.h"
+#include "ui/win32/scoped_gdi.h"
 
 namespace vs {
 namespace {
@@ -30,9 +31,8 @@ bool isBitmapStatic(HWND window) {
 }  // namespace
 
 int screenDpi() {
-  HDC screen = ::GetDC(nullptr);
-  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-  ::ReleaseDC(nullptr, screen);
+  const WindowDc screen(nullptr);
+  const int dpi = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
   return dpi > 0 ? dpi : kArtworkDpi;
 }
 
@@ -44,10 +44,8 @@ Image readBitmap(HBITMAP bitmap) {
   Image image{shape.bmWidth, shape.bmHeight,
               std::vector<std::uint32_t>(static_cast<std::size_t>(shape.bmWidth) * shape.bmHeight)};
   BITMAPINFO info = topDownInfo(image.width, image.height, 32);
-  HDC screen = ::GetDC(nullptr);
-  const int rows = ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(image.height),
+  const int rows = ::GetDIBits(WindowDc(nullptr).get(), bitmap, 0, static_cast<UINT>(image.height),
                                image.pixels.data(), &info, DIB_RGB_COLORS);
-  ::ReleaseDC(nullptr, screen);
   if (rows != image.height)
     return {};
   for (std::uint32_t& pixel : image.pixels) pixel &= 0xFFFFFF;
@@ -81,24 +79,21 @@ HBITMAP makeBitmap(const Image& image) {
 // the default depth, which has only 16 colours.
 HIMAGELIST loadScaledImageList(HINSTANCE instance, int bitmapId, int imageWidth, int grow,
                                COLORREF mask) {
-  HBITMAP strip = static_cast<HBITMAP>(
-      ::LoadImageA(instance, MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  const Image source = strip != nullptr ? readBitmap(strip) : Image{};
-  if (strip != nullptr)
-    ::DeleteObject(strip);
+  const GdiObject<HBITMAP> strip(static_cast<HBITMAP>(
+      ::LoadImageA(instance, MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  const Image source = strip.get() != nullptr ? readBitmap(strip.get()) : Image{};
   if (imageWidth <= 0 || source.width < imageWidth)
     return nullptr;
   const int dpi = screenDpi();
   const int width = ::MulDiv(imageWidth, dpi, kArtworkDpi);
   const int height = ::MulDiv(source.height, dpi, kArtworkDpi);
   const Image scaled = scaleStrip(source, imageWidth, width, height, rgbOf(mask));
-  HBITMAP bitmap = makeBitmap(scaled);
+  // The list keeps a copy of the pixels.
+  const GdiObject<HBITMAP> bitmap(makeBitmap(scaled));
   HIMAGELIST list =
       ::ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, source.width / imageWidth, grow);
-  if (list != nullptr && bitmap != nullptr)
-    ::ImageList_AddMasked(list, bitmap, mask);
-  if (bitmap != nullptr)
-    ::DeleteObject(bitmap);
+  if (list != nullptr && bitmap.get() != nullptr)
+    ::ImageList_AddMasked(list, bitmap.get(), mask);
   return list;
 }
 

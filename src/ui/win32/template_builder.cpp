@@ -3,10 +3,18 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/win32/scoped_gdi.h"
 #include "ui/win32/window.h"
 
 namespace vs {
 namespace {
+
+// Room for a check box's focus frame beyond its text, in pixels.
+constexpr int kFocusFrameWidth = 2;
+// How close a grown check box may come to the dialog's right edge, and to a
+// group box's right frame line, in pixels.
+constexpr LONG kDialogEdgeMargin = 2;
+constexpr LONG kGroupFrameMargin = 4;
 
 BOOL CALLBACK collectChild(HWND child, LPARAM list) {
   reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
@@ -44,18 +52,16 @@ bool isGroupBox(HWND control) {
 int checkBoxWidthForText(HWND box) {
   char text[256] = {};
   ::GetWindowTextA(box, text, sizeof text);
-  HDC dc = ::GetDC(box);
-  HGDIOBJ previous =
-      ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(box, WM_GETFONT, 0, 0)));
+  const WindowDc dc(box);
+  const SelectedObject font(dc.get(),
+                            reinterpret_cast<HFONT>(::SendMessageA(box, WM_GETFONT, 0, 0)));
   RECT extent{};
-  ::DrawTextA(dc, text, -1, &extent, DT_CALCRECT | DT_SINGLELINE);
+  ::DrawTextA(dc.get(), text, -1, &extent, DT_CALCRECT | DT_SINGLELINE);
   TEXTMETRICA metrics{};
-  ::GetTextMetricsA(dc, &metrics);
-  ::SelectObject(dc, previous);
-  ::ReleaseDC(box, dc);
+  ::GetTextMetricsA(dc.get(), &metrics);
   // The box glyph, the gap after it and room for the focus frame.
   return (extent.right - extent.left) + ::GetSystemMetrics(SM_CXMENUCHECK) +
-         metrics.tmAveCharWidth + 2;
+         metrics.tmAveCharWidth + kFocusFrameWidth;
 }
 
 // Grows each one-line check box whose text would be cut, as far as the next
@@ -71,7 +77,7 @@ void Win32Window::fitCheckBoxesToText() {
     const int needed = checkBoxWidthForText(box);
     if (rect.right - rect.left >= needed)
       continue;
-    LONG limit = client.right - 2;
+    LONG limit = client.right - kDialogEdgeMargin;
     for (HWND other : children) {
       if (other == box)
         continue;
@@ -79,7 +85,7 @@ void Win32Window::fitCheckBoxesToText() {
       const bool sameRows = beside.top < rect.bottom && beside.bottom > rect.top;
       if (isGroupBox(other) && beside.left <= rect.left && beside.right > rect.left &&
           beside.top <= rect.top && beside.bottom >= rect.bottom)
-        limit = std::min(limit, beside.right - 4);
+        limit = std::min(limit, beside.right - kGroupFrameMargin);
       else if (sameRows && beside.left >= rect.right)
         limit = std::min(limit, beside.left - 1);
     }

@@ -2,6 +2,7 @@
 
 #include "ui/win32/host.h"
 #include "ui/win32/resources.h"
+#include "ui/win32/scoped_gdi.h"
 
 namespace vs {
 
@@ -47,11 +48,12 @@ INT_PTR Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return command(wParam, lParam);
     case WM_NOTIFY:
       return notify(wParam, lParam);
-    case WM_SYSCOMMAND: {
+    case WM_SYSCOMMAND:
+      // What the message table leaves alone comes back to the window's own
+      // handling through runDefaultSysCommand, at the same point.
       sysCommandPoint_ = lParam;
-      MessageArgs args{wParam, lParam};
-      return dialog_.OnMessage(Message::sysCommand, 0, args) ? TRUE : FALSE;
-    }
+      dialog_.routeSysCommand(static_cast<unsigned>(wParam));
+      return TRUE;
     case WM_PAINT:
       return paint();
     case WM_CONTEXTMENU:
@@ -128,9 +130,7 @@ void Win32Window::drawIcon(int iconId, int x, int y) {
     }
     ::DrawIcon(paintDc_, x, y, icon);
   } else {
-    HDC dc = ::GetDC(window_);
-    ::DrawIcon(dc, x, y, icon);
-    ::ReleaseDC(window_, dc);
+    ::DrawIcon(WindowDc(window_).get(), x, y, icon);
   }
 }
 
