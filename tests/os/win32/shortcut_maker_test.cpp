@@ -1,5 +1,5 @@
 // Desktop shortcuts written through the shell's link object and read back
-// through it, in a folder of the test's and on the prefix's desktop.
+// through it, on the prefix's desktop and in a folder of the test's.
 #include <gtest/gtest.h>
 
 // clang-format off
@@ -49,25 +49,32 @@ class Win32ShortcutTest : public ::testing::Test {
  protected:
   void TearDown() override { fs::remove_all(desktop); }
   ShortcutResult make(const std::string& configuration, const std::string& target = launcher) {
-    return maker.makeShortcut({"Shores: \"Redux\"", configuration, target, folder});
+    return maker.makeShortcut({"Shores", configuration, target, folder});
   }
   int files() const { return static_cast<int>(std::distance(fs::directory_iterator(desktop), {})); }
 
   ComApartment com;
   fs::path desktop = freshTempDirectory();
   Win32ShortcutMaker maker{desktop.wstring()};
-  fs::path file = desktop / "Shores_ _Redux_.lnk";
-  fs::path numbered = desktop / "Shores_ _Redux_ (2).lnk";
+  fs::path file = desktop / "Shores.lnk";
+  fs::path numbered = desktop / "Shores (2).lnk";
 };
 
-TEST_F(Win32ShortcutTest, TheLinkStartsTheConfigurationAndOursIsReplacedWhenMadeAgain) {
+// On the prefix's desktop, under a title no one else uses.
+TEST_F(Win32ShortcutTest, TheLinkOnTheDesktopStartsTheConfigurationAndOursIsReplaced) {
+  PWSTR known = nullptr;
+  ASSERT_EQ(::SHGetKnownFolderPath(FOLDERID_Desktop, KF_FLAG_CREATE, nullptr, &known), S_OK);
+  const fs::path onDesktop = fs::path(known) / "VornakStarter test_ _Redux_.lnk";
+  ::CoTaskMemFree(known);
   for (int time = 1; time <= 2; ++time) {
-    const ShortcutResult made = make("dark shores.ini");
+    const ShortcutResult made = Win32ShortcutMaker().makeShortcut(
+        {"VornakStarter test: \"Redux\"", "dark shores.ini", launcher, folder});
     EXPECT_TRUE(made.made);
-    EXPECT_EQ(made.where, file.string());
-    EXPECT_EQ(linkFields(file), ours("--start \"dark shores.ini\""));
-    EXPECT_EQ(files(), 1);
+    EXPECT_EQ(made.where, onDesktop.string());
+    EXPECT_EQ(linkFields(onDesktop), ours("--start \"dark shores.ini\""));
   }
+  EXPECT_FALSE(fs::exists(onDesktop.parent_path() / "VornakStarter test_ _Redux_ (2).lnk"));
+  fs::remove(onDesktop);
 }
 
 // A file of the user's, or a link of ours for another configuration or to
@@ -88,19 +95,6 @@ TEST_F(Win32ShortcutTest, AnythingElseOfThatNameStaysAndTheShortcutIsNumbered) {
     EXPECT_EQ(readText(file), before);
     EXPECT_EQ(files(), 2);
   }
-}
-
-TEST_F(Win32ShortcutTest, ByDefaultTheLinkGoesOnTheUsersDesktop) {
-  PWSTR known = nullptr;
-  ASSERT_EQ(::SHGetKnownFolderPath(FOLDERID_Desktop, KF_FLAG_CREATE, nullptr, &known), S_OK);
-  const fs::path userDesktop(known);
-  ::CoTaskMemFree(known);
-  const ShortcutResult made =
-      Win32ShortcutMaker().makeShortcut({"VornakStarter test", "shores.ini", launcher, folder});
-  ASSERT_TRUE(made.made) << made.where;
-  EXPECT_EQ(fs::path(made.where), userDesktop / "VornakStarter test.lnk");
-  EXPECT_EQ(linkFields(made.where), ours("--start shores.ini"));
-  fs::remove(made.where);
 }
 
 }  // namespace
