@@ -19,8 +19,9 @@ struct Outcome {
 };
 
 // `act` is given the process until it has done its part (or for 20 s).
+// Without `redirected` the launcher has nowhere to print.
 Outcome run(const fs::path& root, const std::string& arguments,
-            const std::function<bool(DWORD)>& act = {}) {
+            const std::function<bool(DWORD)>& act = {}, bool redirected = true) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   auto open = [&](const char* name) {
     return ::CreateFileA((root / name).string().c_str(), GENERIC_WRITE,
@@ -28,8 +29,8 @@ Outcome run(const fs::path& root, const std::string& arguments,
                          CREATE_ALWAYS, 0, nullptr);
   };
   STARTUPINFOA startup{.cb = sizeof startup, .dwFlags = STARTF_USESTDHANDLES};
-  startup.hStdOutput = open("out.txt");
-  startup.hStdError = open("err.txt");
+  startup.hStdOutput = redirected ? open("out.txt") : nullptr;
+  startup.hStdError = redirected ? open("err.txt") : nullptr;
   const std::string program = (root / "bin" / "VornakStarter.EXE").string();
   std::string line = "\"" + program + "\" " + arguments;
   PROCESS_INFORMATION process{};
@@ -44,6 +45,8 @@ Outcome run(const fs::path& root, const std::string& arguments,
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
   }
+  if (!redirected)
+    return result;
   ::CloseHandle(startup.hStdOutput);
   ::CloseHandle(startup.hStdError);
   return {result.status, readText(root / "out.txt"), readText(root / "err.txt")};
@@ -82,7 +85,11 @@ TEST_F(DirectStartTest, StartListAndUsageErrorsGiveTheirOutputAndStatus) {
   const Case cases[] = {
       {"--start SHORES.ini", 0, "", "", "vornakmod.exe  -game:shores.ini "},
       {"--list", 0, "shores.ini\tDark Shores (0.9)\r\nvornakgame.ini\tVornak (1.08)\r\n", ""},
+      {"--version", 0, "VornakStarter 1.13\r\n", ""},
+      {"--help", 0, usage, ""},
       {"--bogus", 2, "", "VornakStarter: unknown option \"--bogus\"\r\n" + usage},
+      {"--start", 2, "",
+       "VornakStarter: --start needs the file name of a configuration\r\n" + usage},
       {"--start a.ini b", 2, "", "VornakStarter: one argument too many: \"b\"\r\n" + usage},
   };
   for (const Case& c : cases) {
@@ -121,6 +128,30 @@ TEST_F(DirectStartTest, AFailedStartOpensTheDialogOnItsLogAndEndsWithStatusOne) 
   EXPECT_EQ(result.status, 1u);
   EXPECT_THAT(shown, ::testing::ElementsAre(why));
   EXPECT_EQ(result.err, why + "\r\n");
+}
+
+// Without a console or a redirection the text comes in a message box.
+TEST_F(DirectStartTest, WithNowhereToPrintTheTextShowsInAMessageBox) {
+  std::string caption, text;
+  const Outcome result = run(
+      game.root, "--version",
+      [&](DWORD process) {
+        HWND box = ::FindWindowA(nullptr, "VornakStarter");
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(box, &owner);
+        if (owner != process || !::IsWindowVisible(box))
+          return false;
+        char shown[256] = {};
+        ::GetWindowTextA(::GetDlgItem(box, 0xFFFF), shown, sizeof shown);
+        text = shown;
+        ::GetWindowTextA(box, shown, sizeof shown);
+        caption = shown;
+        return ::PostMessageA(box, WM_COMMAND, IDOK, 0) != FALSE;
+      },
+      false);
+  EXPECT_EQ(result.status, 0u);
+  EXPECT_EQ(caption, "VornakStarter");
+  EXPECT_THAT(text, ::testing::HasSubstr("VornakStarter 1.13"));
 }
 
 }  // namespace
