@@ -95,6 +95,37 @@ TEST(DescriptorSource, ReadsOnAfterAShortReadUntilTheEnd) {
   writer.join();
 }
 
+// What the prefetch read at start-up serves the first search of its folder
+// as the folder itself would; the next search, and a search elsewhere, read
+// the disk.
+TEST_F(PosixFiles, APrefetchServesTheFirstSearchOfItsFolderOnly) {
+  WorkingDirectoryGuard guard;
+  const std::string big(PrefetchedFolder::kMaxBytes + 10, 'x');
+  writeFile(dir / "b.ini", "[info]\ntitle=B\n");
+  writeFile(dir / "A.INI", "[info]\ntitle=A\n");
+  writeFile(dir / "big.ini", big);
+  writeFile(dir / "notes.txt", "");
+  fs::create_directory(dir / "sub.ini");
+  ASSERT_EQ(::mkfifo(at("pipe.ini").c_str(), 0600), 0);
+  fs::create_directory(dir / "other");
+  fs::current_path(dir.path());
+  const auto listed = ElementsAre("A.INI", "b.ini", "big.ini", "sub.ini");
+
+  files.prefetch(dir.path().string(), ".ini");
+  EXPECT_THAT(files.findByExtension("", ".ini"), listed);
+  writeFile(dir / "b.ini", "changed");  // after the prefetch read it
+  EXPECT_EQ(readAll(*files.openForReading("b.ini")), "[info]\ntitle=B\n");
+  EXPECT_EQ(readAll(*files.openForReading("A.INI")), "[info]\ntitle=A\n");
+  EXPECT_EQ(readAll(*files.openForReading("big.ini")), big);  // too large to keep
+  EXPECT_THAT(files.findByExtension("", ".ini"), listed);
+  EXPECT_EQ(readAll(*files.openForReading("b.ini")), "changed");
+
+  PosixFileSystem elsewhere;
+  elsewhere.prefetch(at("other"), ".ini");
+  EXPECT_THAT(elsewhere.findByExtension("", ".ini"), listed);
+  EXPECT_EQ(readAll(*elsewhere.openForReading("b.ini")), "changed");
+}
+
 // The moves of one operation through the data and parking folders as given.
 class PosixArchiveMoveTest : public PosixFiles {
  protected:
