@@ -51,18 +51,19 @@ bool isTemporaryName(std::string_view name, std::string_view target) {
 
 }  // namespace
 
-ReadStatus readWholeFile(int folder, const char* name, std::string& text, struct stat& info,
+ReadStatus readWholeFile(int folder, const char* name, std::string& text, struct stat* info,
                          std::size_t limit) {
   text.clear();
   const UniqueFd fd(::openat(folder, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (!fd)
     return errno == ENOENT ? ReadStatus::missing : ReadStatus::failed;
-  if (::fstat(fd.get(), &info) != 0)
-    return ReadStatus::failed;
-  if (info.st_size > 0) {
-    if (static_cast<std::uintmax_t>(info.st_size) > limit)
+  if (info != nullptr) {
+    if (::fstat(fd.get(), info) != 0)
+      return ReadStatus::failed;
+    if (info->st_size > 0 && static_cast<std::uintmax_t>(info->st_size) > limit)
       return ReadStatus::tooLarge;
-    text.reserve(static_cast<std::size_t>(info.st_size));
+    if (info->st_size > 0)
+      text.reserve(static_cast<std::size_t>(info->st_size));
   }
   char buffer[65536];
   for (;;) {
@@ -79,7 +80,7 @@ ReadStatus readWholeFile(int folder, const char* name, std::string& text, struct
 }
 
 ReadStatus readWholeFile(const std::filesystem::path& path, std::string& text, struct stat& info) {
-  return readWholeFile(AT_FDCWD, path.c_str(), text, info);
+  return readWholeFile(AT_FDCWD, path.c_str(), text, &info);
 }
 
 std::optional<std::filesystem::path> replacementTarget(const std::filesystem::path& file) {

@@ -24,8 +24,7 @@ std::unique_ptr<PrefetchedFolder> readFolder(const std::string& path,
   const FolderIndex index(folder.fd());
   for (const std::string_view listed : namesByExtension(folder.fd(), index, extension)) {
     std::string name(listed), bytes;
-    struct stat info;
-    if (readWholeFile(folder.fd(), name.c_str(), bytes, info, PrefetchedFolder::kMaxBytes) ==
+    if (readWholeFile(folder.fd(), name.c_str(), bytes, nullptr, PrefetchedFolder::kMaxBytes) ==
         ReadStatus::ok)
       result->bytes.emplace(name, std::move(bytes));
     result->names.push_back(std::move(name));
