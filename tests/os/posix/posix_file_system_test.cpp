@@ -69,6 +69,11 @@ TEST_F(PosixFiles, OpenForReadingGivesTheWholeFileAndNullWhenMissing) {
   char after[1];
   EXPECT_EQ(source->read(after, sizeof after), 0u);
   EXPECT_EQ(files.openForReading(at("absent.ini")), nullptr);
+  // Missing as written: the folder and the name found without regard to case.
+  writeFile(dir / "Sub" / "Mixed.INI", "mixed");
+  writeFile(dir / "Sub" / "mixed.ini", "exact");
+  EXPECT_EQ(readAll(*files.openForReading(at("sub/MIXED.ini"))), "mixed");
+  EXPECT_EQ(readAll(*files.openForReading(at("SUB/mixed.ini"))), "exact");
 }
 
 // A pipe put in place of a file after the search must not hang the launcher.
@@ -114,9 +119,10 @@ TEST_F(PosixFiles, APrefetchServesTheFirstSearchOfItsFolderOnly) {
   files.prefetch(dir.path().string(), ".ini");
   EXPECT_THAT(files.findByExtension("", ".ini"), listed);
   writeFile(dir / "b.ini", "changed");  // after the prefetch read it
+  writeFile(dir / "big.ini", big + "y");
   EXPECT_EQ(readAll(*files.openForReading("b.ini")), "[info]\ntitle=B\n");
   EXPECT_EQ(readAll(*files.openForReading("A.INI")), "[info]\ntitle=A\n");
-  EXPECT_EQ(readAll(*files.openForReading("big.ini")), big);  // too large to keep
+  EXPECT_EQ(readAll(*files.openForReading("big.ini")), big + "y");  // too large to keep
   EXPECT_THAT(files.findByExtension("", ".ini"), listed);
   EXPECT_EQ(readAll(*files.openForReading("b.ini")), "changed");
 
