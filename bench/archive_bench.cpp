@@ -36,14 +36,7 @@ using vs::bench::archiveName;
 using vs::bench::Clock;
 using vs::bench::median;
 using vs::bench::millisecondsSince;
-
-// The archives of one switch, and the rounds that take its median: a small
-// switch is over in a fraction of a millisecond, so it takes many more.
-struct Scale {
-  int archives;
-  int rounds;
-};
-constexpr Scale kScales[] = {{50, 301}, {10000, 11}};
+using vs::bench::Scale;
 
 // The same archive as a Windows installation may spell it on disk.
 std::string mixedCaseName(int i) {
@@ -176,7 +169,7 @@ struct Game {
 };
 
 void benchSwitch(const Scale& scale) {
-  const int archives = scale.archives;
+  const int archives = scale.count;
   char pattern[] = "/tmp/vsbench-XXXXXX";
   if (::mkdtemp(pattern) == nullptr)
     throw std::runtime_error("mkdtemp failed");
@@ -272,7 +265,7 @@ void benchSplit() {
 
 int main() {
   try {
-    for (const Scale& scale : kScales) benchSwitch(scale);
+    for (const Scale& scale : vs::bench::kSwitchScales) benchSwitch(scale);
     benchSplit();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "archive_bench: %s\n", error.what());

@@ -42,6 +42,18 @@ std::filesystem::path layOutEmptyGame(const std::filesystem::path& root);
 // "archive000042.mod": names of one length, so every size costs the same per name.
 std::string archiveName(int number);
 
+// The archives or mod files of one measurement, and the rounds that take its
+// median: a player's few are over in a fraction of a millisecond, so they
+// take many more rounds.
+struct Scale {
+  int count;
+  int rounds;
+};
+// A player's 50 archives, and 10,000.
+inline constexpr Scale kSwitchScales[] = {{50, 201}, {10000, 11}};
+// A player's 20 mods, and 10,000.
+inline constexpr Scale kScanScales[] = {{20, 301}, {10000, 11}};
+
 // Starts nothing and reports success.
 class NoProcesses : public ProcessStarter {
  public:

@@ -29,14 +29,7 @@ namespace {
 namespace fs = std::filesystem;
 using vs::bench::archiveName;
 using vs::bench::median;
-
-// The archives of one switch, and the rounds that take its median: a small
-// switch is over in a fraction of a millisecond, so it takes many more.
-struct Scale {
-  int archives;
-  int rounds;
-};
-constexpr Scale kScales[] = {{50, 201}, {10000, 9}};
+using vs::bench::Scale;
 
 // A game directory whose data directory holds `archives` archives.
 fs::path makeGame(const fs::path& root, int archives) {
@@ -106,7 +99,7 @@ struct Side {
 };
 
 void benchSwitch(vs::QtHost& qtHost, const Scale& scale) {
-  const int archives = scale.archives, activated = archives / 2;
+  const int archives = scale.count, activated = archives / 2;
   const fs::path start = fs::current_path();
   const fs::path root = fs::temp_directory_path() / "vs_qt_switch_bench";
 
@@ -192,7 +185,7 @@ int main(int argc, char** argv) try {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
   vs::QtHost qtHost{vs::starterResources()};
-  for (const Scale& scale : kScales) benchSwitch(qtHost, scale);
+  for (const Scale& scale : vs::bench::kSwitchScales) benchSwitch(qtHost, scale);
   return 0;
 } catch (const std::exception& error) {
   std::fprintf(stderr, "qt_switch_bench: %s\n", error.what());

@@ -25,13 +25,7 @@ using vs::bench::median;
 
 namespace {
 
-// The files of one scan, and the rounds that take its median: a small scan
-// is over in a fraction of a millisecond, so it takes many more.
-struct Scale {
-  int files;
-  int rounds;
-};
-constexpr Scale kScales[] = {{20, 301}, {10000, 11}};
+using vs::bench::Scale;
 
 std::string modText(int n) {
   std::string text = "; a mod of the benchmark\n[info]\n";
@@ -140,8 +134,8 @@ bool benchScan(const Scale& scale) {
   }
   const std::filesystem::path root = pattern;
   const std::filesystem::path dir = root / "lower", mixedDir = root / "mixed";
-  layOut(dir, false, scale.files);
-  layOut(mixedDir, true, scale.files);
+  layOut(dir, false, scale.count);
+  layOut(mixedDir, true, scale.count);
   const auto previous = std::filesystem::current_path();
 
   int listed = 0, mixedListed = 0;
@@ -166,7 +160,7 @@ bool benchScan(const Scale& scale) {
   std::filesystem::current_path(previous);
   std::filesystem::remove_all(root);
 
-  std::printf("scan benchmark: %d files, %zu bytes, medians of %d rounds\n", scale.files, bytes,
+  std::printf("scan benchmark: %d files, %zu bytes, medians of %d rounds\n", scale.count, bytes,
               scale.rounds);
   const auto print = [](const char* label, const Series& series) {
     std::printf("  %-38s wall %8.3f ms   CPU %8.3f ms\n", label, median(series.wall),
@@ -181,14 +175,14 @@ bool benchScan(const Scale& scale) {
   printRatio("scan / bare loop", scan, bare);
   printRatio("mixed case / lower case", mixed, scan);
   std::printf("  listed: %d and %d of %d; target for the first ratio at most 1.10\n", listed,
-              mixedListed, scale.files);
-  return listed == scale.files && mixedListed == scale.files;
+              mixedListed, scale.count);
+  return listed == scale.count && mixedListed == scale.count;
 }
 
 }  // namespace
 
 int main() {
   bool complete = true;
-  for (const Scale& scale : kScales) complete = benchScan(scale) && complete;
+  for (const Scale& scale : vs::bench::kScanScales) complete = benchScan(scale) && complete;
   return complete ? 0 : 1;
 }

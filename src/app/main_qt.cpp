@@ -15,6 +15,7 @@
 #include "core/launch/program_options.h"
 #include "dialog/control_ids.h"
 #include "dialog/resources.h"
+#include "dialog/startup_rules.h"
 #include "os/posix/code_page_text.h"
 #include "os/posix/posix_file_system.h"
 #include "os/posix/posix_process_starter.h"
@@ -85,7 +86,10 @@ int main(int argc, char** argv) {
   vs::PosixProgramLocation location;
   const std::string executable = location.executablePath();
   vs::SplitArguments arguments = vs::splitQtArguments(std::vector<std::string>(argv, argv + argc));
+  // The mod files beside the program are read while Qt starts up.
   vs::PosixFileSystem files;
+  if (const auto directory = vs::programDirectory(executable))
+    files.prefetch(*directory, vs::kModFileExtension);
   QtConsole console(std::move(arguments.qt), executable);
   vs::PosixProcessStarter processes;
   vs::PosixSettingsStore settings;

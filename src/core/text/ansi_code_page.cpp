@@ -1,6 +1,7 @@
 #include "core/text/ansi_code_page.h"
 
 #include <array>
+#include <cstdlib>
 
 namespace vs {
 namespace {
@@ -124,6 +125,11 @@ int ansiCodePage(std::string_view locale) {
       return rule.codePage;
   }
   return kDefaultAnsiCodePage;
+}
+
+int environmentCodePage() {
+  return ansiCodePage(
+      characterLocale(std::getenv("LC_ALL"), std::getenv("LC_CTYPE"), std::getenv("LANG")));
 }
 
 std::string codePageName(int codePage) {

@@ -21,6 +21,9 @@ std::string_view characterLocale(const char* lcAll, const char* lcCtype, const c
 // a malformed name give 1252.
 int ansiCodePage(std::string_view locale);
 
+// The ANSI code page of the locale the environment names, by those rules.
+int environmentCodePage();
+
 // The name a converter (iconv) knows the code page by, e.g. "CP1250".
 std::string codePageName(int codePage);
 

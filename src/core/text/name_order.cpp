@@ -10,9 +10,25 @@ bool capitalsLess(std::string_view a, std::string_view b) {
   });
 }
 
+// One pass: bytes that are the same need no capitals, and the first byte
+// that differs only in case decides only when the capitals tie.
 bool nameOrderLess(std::string_view a, std::string_view b) {
-  // string_view compares as unsigned bytes (char_traits<char>::compare).
-  return capitalsLess(a, b) || (!capitalsLess(b, a) && a < b);
+  const std::size_t common = std::min(a.size(), b.size());
+  int byteOrder = 0;
+  for (std::size_t i = 0; i < common; ++i) {
+    const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (x == y)
+      continue;
+    const auto upperX = static_cast<unsigned char>(upperAscii(a[i]));
+    const auto upperY = static_cast<unsigned char>(upperAscii(b[i]));
+    if (upperX != upperY)
+      return upperX < upperY;
+    if (byteOrder == 0)
+      byteOrder = x < y ? -1 : 1;
+  }
+  if (a.size() != b.size())
+    return a.size() < b.size();
+  return byteOrder < 0;
 }
 
 }  // namespace vs

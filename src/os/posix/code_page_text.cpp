@@ -4,7 +4,6 @@
 #include <iconv.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <optional>
 
 #include "core/text/ansi_code_page.h"
@@ -66,11 +65,6 @@ std::optional<std::string> convert(std::string_view text, const char* to, const 
   return encoded;
 }
 
-int localeCodePage() {
-  return ansiCodePage(
-      characterLocale(std::getenv("LC_ALL"), std::getenv("LC_CTYPE"), std::getenv("LANG")));
-}
-
 }  // namespace
 
 std::string toCodePage(std::string_view text, int codePage) {
@@ -81,7 +75,7 @@ std::string toCodePage(std::string_view text, int codePage) {
 }
 
 std::string toLocaleCodePage(std::string_view text) {
-  return toCodePage(text, localeCodePage());
+  return toCodePage(text, environmentCodePage());
 }
 
 std::string toUtf8(std::string_view text, int codePage) {
@@ -91,7 +85,7 @@ std::string toUtf8(std::string_view text, int codePage) {
 }
 
 std::string fromLocaleCodePage(std::string_view text) {
-  return toUtf8(text, localeCodePage());
+  return toUtf8(text, environmentCodePage());
 }
 
 }  // namespace vs

@@ -51,15 +51,20 @@ bool isTemporaryName(std::string_view name, std::string_view target) {
 
 }  // namespace
 
-ReadStatus readWholeFile(const std::filesystem::path& path, std::string& text, struct stat& info) {
+ReadStatus readWholeFile(int folder, const char* name, std::string& text, struct stat* info,
+                         std::size_t limit) {
   text.clear();
-  const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  const UniqueFd fd(::openat(folder, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (!fd)
     return errno == ENOENT ? ReadStatus::missing : ReadStatus::failed;
-  if (::fstat(fd.get(), &info) != 0)
-    return ReadStatus::failed;
-  if (info.st_size > 0)
-    text.reserve(static_cast<std::size_t>(info.st_size));
+  if (info != nullptr) {
+    if (::fstat(fd.get(), info) != 0)
+      return ReadStatus::failed;
+    if (info->st_size > 0 && static_cast<std::uintmax_t>(info->st_size) > limit)
+      return ReadStatus::tooLarge;
+    if (info->st_size > 0)
+      text.reserve(static_cast<std::size_t>(info->st_size));
+  }
   char buffer[65536];
   for (;;) {
     // Fewer bytes than asked: read() has returned 0.
@@ -67,9 +72,15 @@ ReadStatus readWholeFile(const std::filesystem::path& path, std::string& text, s
     if (got < 0)
       return ReadStatus::failed;
     text.append(buffer, static_cast<std::size_t>(got));
+    if (text.size() > limit)
+      return ReadStatus::tooLarge;
     if (static_cast<std::size_t>(got) < sizeof buffer)
       return ReadStatus::ok;
   }
+}
+
+ReadStatus readWholeFile(const std::filesystem::path& path, std::string& text, struct stat& info) {
+  return readWholeFile(AT_FDCWD, path.c_str(), text, &info);
 }
 
 std::optional<std::filesystem::path> replacementTarget(const std::filesystem::path& file) {

@@ -2,6 +2,7 @@
 // moment leaves the old file or the new one whole.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -10,10 +11,15 @@ struct stat;
 
 namespace vs {
 
-enum class ReadStatus { ok, missing, failed };
+enum class ReadStatus { ok, missing, failed, tooLarge };
 
-// The whole file, read until the end, and its status from the descriptor it
-// was read through.
+// The whole file `name` inside the open folder `folder` (or AT_FDCWD), read
+// until the end, and, where `info` is given, its status from the descriptor
+// it was read through. Opened without blocking, so a pipe put in a file's
+// place cannot hold the launcher up. A file of more than `limit` bytes is
+// not read whole.
+ReadStatus readWholeFile(int folder, const char* name, std::string& text, struct stat* info,
+                         std::size_t limit = SIZE_MAX);
 ReadStatus readWholeFile(const std::filesystem::path& path, std::string& text, struct stat& info);
 
 // The file a replacement writes: a linked file stays linked, so the file it

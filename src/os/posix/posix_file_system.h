@@ -5,8 +5,10 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 #include "os/file_system.h"
+#include "os/posix/folder_prefetch.h"
 
 namespace vs {
 
@@ -22,6 +24,16 @@ class PosixFileSystem : public FileSystem {
   std::unique_ptr<ByteSource> openForReading(const std::string& path) override;
   std::unique_ptr<ArchiveMoves> openArchiveMoves(const ArchiveDirectories& dirs) override;
   char separator() const override { return '/'; }
+
+  // Lists and reads the files of `folder` ending in `extension` in the
+  // background; the first search of the working directory, when that is the
+  // folder, takes the names and bytes from there. The files are as they were
+  // when the prefetch read them, a moment before.
+  void prefetch(const std::string& folder, const std::string& extension);
+
+ private:
+  std::unique_ptr<FolderPrefetch> prefetch_;
+  std::unordered_map<std::string, std::string> prefetched_;  // by name, until the next search
 };
 
 }  // namespace vs

@@ -35,6 +35,7 @@ const reg::RegFile* PosixSettingsStore::current() {
   std::string text;
   switch (readWholeFile(*file_, text, info)) {
     case ReadStatus::failed:
+    case ReadStatus::tooLarge:  // no limit is asked for
       return nullptr;
     case ReadStatus::missing:
       parsed_ = reg::RegFile::parse("");
@@ -59,17 +60,18 @@ bool PosixSettingsStore::save(reg::RegFile file) {
   return true;
 }
 
-bool PosixSettingsStore::createOrOpenKey() {
+const reg::RegFile* PosixSettingsStore::reopen() {
   open_ = false;
   seen_.reset();
-  if (!file_)
-    return false;
+  return file_ ? current() : nullptr;
+}
+
+bool PosixSettingsStore::createOrOpenKey() {
   std::error_code error;
-  std::filesystem::create_directories(file_->parent_path(), error);
-  if (error)
-    return false;
-  const reg::RegFile* file = current();
-  if (!file)
+  if (file_)
+    std::filesystem::create_directories(file_->parent_path(), error);
+  const reg::RegFile* file = reopen();
+  if (error || !file)
     return false;
   if (!file->hasKey(kKey)) {
     reg::RegFile changed = std::move(parsed_);
@@ -83,11 +85,7 @@ bool PosixSettingsStore::createOrOpenKey() {
 }
 
 bool PosixSettingsStore::openKeyForReading() {
-  open_ = false;
-  seen_.reset();
-  if (!file_)
-    return false;
-  const reg::RegFile* file = current();
+  const reg::RegFile* file = reopen();
   open_ = file != nullptr && file->hasKey(kKey);
   return open_;
 }

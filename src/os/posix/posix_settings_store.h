@@ -43,6 +43,8 @@ class PosixSettingsStore : public SettingsStore {
   // The file as it is on disk now, parsed again only when it changed; nullptr
   // when it cannot be read.
   const reg::RegFile* current();
+  // Closes the key and reads the file afresh, as every opening does.
+  const reg::RegFile* reopen();
   bool save(reg::RegFile file);
   reg::Value* pendingValue(const std::string& name);  // nullptr when none waits
 

@@ -3,8 +3,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
+#include <QStaticText>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <string>
 #include <string_view>
@@ -15,6 +20,67 @@
 #include "ui/qt/window.h"
 
 namespace vs {
+
+// Draws a line as the standard delegate places it, from a text laid out once:
+// a log line never changes, and laying out the few visible rows again at
+// every paint cost more than the rest of the paint. The current row with the
+// focus frame is left to the standard delegate.
+class LogLineDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void forget() { laidOut_.clear(); }
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    if (option.state & (QStyle::State_HasFocus | QStyle::State_Selected)) {
+      QStyledItemDelegate::paint(painter, option, index);
+      return;
+    }
+    const QWidget* view = option.widget;
+    const QStyle* style = view != nullptr ? view->style() : nullptr;
+    const int margin =
+        (style != nullptr ? style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) : 2) +
+        1;
+    const QRect textRect = option.rect.adjusted(margin, 0, -margin, 0);
+    const QStaticText& text = laidOut(index, option.font, textRect.width());
+    const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                       : (option.state & QStyle::State_Active) ? QPalette::Normal
+                                                                               : QPalette::Inactive;
+    painter->save();
+    painter->setFont(option.font);
+    painter->setPen(option.palette.color(group, QPalette::Text));
+    const QSizeF size = text.size();
+    painter->drawStaticText(
+        QPointF(textRect.left(), textRect.top() + (textRect.height() - size.height()) / 2), text);
+    painter->restore();
+  }
+
+ private:
+  struct Line {
+    int width;
+    QStaticText text;
+  };
+
+  // The rows last painted; a screenful is a few dozen, so the whole store
+  // is dropped now and then rather than kept in order.
+  const QStaticText& laidOut(const QModelIndex& index, const QFont& font, int width) const {
+    auto it = laidOut_.find(index.row());
+    if (it == laidOut_.end() || it->width != width) {
+      if (laidOut_.size() > 512)
+        laidOut_.clear();
+      const QString elided =
+          QFontMetrics(font).elidedText(index.data().toString(), Qt::ElideRight, width);
+      QStaticText text(elided);
+      text.setTextFormat(Qt::PlainText);
+      text.prepare(QTransform(), font);
+      it = laidOut_.insert(index.row(), Line{width, text});
+    }
+    return it->text;
+  }
+
+  mutable QHash<int, Line> laidOut_;
+};
 
 // The log's lines, their bytes end to end in one block, so adding a line
 // costs no allocation of its own. Lines the view has not been told of yet are
@@ -68,6 +134,7 @@ class LogLines : public QAbstractListModel {
 
 LogListWidget::LogListWidget(QWidget* parent) : QListView(parent) {
   setModel(lines_ = new LogLines(this));
+  setItemDelegate(delegate_ = new LogLineDelegate(this));
   setSelectionMode(QAbstractItemView::NoSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setUniformItemSizes(true);
@@ -80,6 +147,7 @@ void LogListWidget::append(const std::string& line) {
 }
 
 void LogListWidget::clearLines() {
+  delegate_->forget();
   lines_->clear();
 }
 

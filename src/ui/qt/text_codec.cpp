@@ -5,7 +5,6 @@
 #include <errno.h>
 #include <iconv.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string_view>
 
@@ -75,11 +74,6 @@ class CodePageDecoder {
   iconv_t converter_;
 };
 
-int localeCodePage() {
-  return ansiCodePage(
-      characterLocale(std::getenv("LC_ALL"), std::getenv("LC_CTYPE"), std::getenv("LANG")));
-}
-
 }  // namespace
 
 QString decodeCodePage(std::string_view bytes, int codePage) {
@@ -92,7 +86,7 @@ QString decodeCodePage(std::string_view bytes, int codePage) {
 QString decodeBytes(std::string_view bytes) {
   if (isUtf8(bytes))
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-  static const int codePage = localeCodePage();
+  static const int codePage = environmentCodePage();
   return decodeCodePage(bytes, codePage);
 }
 

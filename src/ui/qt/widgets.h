@@ -89,6 +89,7 @@ class ModListWidget : public QListWidget {
 // archiveLog: a line is shown at once, but paints are gathered to at most one
 // per display frame so a long switch is not paint-bound. Its context menu and
 // Ctrl+C copy all its lines.
+class LogLineDelegate;
 class LogLines;
 
 // The lines are kept as the bytes they came as and decoded only when a row
@@ -114,6 +115,7 @@ class LogListWidget : public QListView {
   void queueFlush();
 
   LogLines* lines_ = nullptr;
+  LogLineDelegate* delegate_ = nullptr;
   bool flushQueued_ = false;
   bool paintedOnce_ = false;
   std::chrono::steady_clock::time_point lastPaint_;

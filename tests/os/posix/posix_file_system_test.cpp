@@ -69,6 +69,11 @@ TEST_F(PosixFiles, OpenForReadingGivesTheWholeFileAndNullWhenMissing) {
   char after[1];
   EXPECT_EQ(source->read(after, sizeof after), 0u);
   EXPECT_EQ(files.openForReading(at("absent.ini")), nullptr);
+  // Missing as written: the folder and the name found without regard to case.
+  writeFile(dir / "Sub" / "Mixed.INI", "mixed");
+  writeFile(dir / "Sub" / "mixed.ini", "exact");
+  EXPECT_EQ(readAll(*files.openForReading(at("sub/MIXED.ini"))), "mixed");
+  EXPECT_EQ(readAll(*files.openForReading(at("SUB/mixed.ini"))), "exact");
 }
 
 // A pipe put in place of a file after the search must not hang the launcher.
@@ -93,6 +98,38 @@ TEST(DescriptorSource, ReadsOnAfterAShortReadUntilTheEnd) {
   DescriptorSource source(ends[0]);
   EXPECT_EQ(readAll(source), "[info]\ntitle=x\n");
   writer.join();
+}
+
+// What the prefetch read at start-up serves the first search of its folder
+// as the folder itself would; the next search, and a search elsewhere, read
+// the disk.
+TEST_F(PosixFiles, APrefetchServesTheFirstSearchOfItsFolderOnly) {
+  WorkingDirectoryGuard guard;
+  const std::string big(PrefetchedFolder::kMaxBytes + 10, 'x');
+  writeFile(dir / "b.ini", "[info]\ntitle=B\n");
+  writeFile(dir / "A.INI", "[info]\ntitle=A\n");
+  writeFile(dir / "big.ini", big);
+  writeFile(dir / "notes.txt", "");
+  fs::create_directory(dir / "sub.ini");
+  ASSERT_EQ(::mkfifo(at("pipe.ini").c_str(), 0600), 0);
+  fs::create_directory(dir / "other");
+  fs::current_path(dir.path());
+  const auto listed = ElementsAre("A.INI", "b.ini", "big.ini", "sub.ini");
+
+  files.prefetch(dir.path().string(), ".ini");
+  EXPECT_THAT(files.findByExtension("", ".ini"), listed);
+  writeFile(dir / "b.ini", "changed");  // after the prefetch read it
+  writeFile(dir / "big.ini", big + "y");
+  EXPECT_EQ(readAll(*files.openForReading("b.ini")), "[info]\ntitle=B\n");
+  EXPECT_EQ(readAll(*files.openForReading("A.INI")), "[info]\ntitle=A\n");
+  EXPECT_EQ(readAll(*files.openForReading("big.ini")), big + "y");  // too large to keep
+  EXPECT_THAT(files.findByExtension("", ".ini"), listed);
+  EXPECT_EQ(readAll(*files.openForReading("b.ini")), "changed");
+
+  PosixFileSystem elsewhere;
+  elsewhere.prefetch(at("other"), ".ini");
+  EXPECT_THAT(elsewhere.findByExtension("", ".ini"), listed);
+  EXPECT_EQ(readAll(*elsewhere.openForReading("b.ini")), "changed");
 }
 
 // The moves of one operation through the data and parking folders as given.
