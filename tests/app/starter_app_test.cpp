@@ -37,11 +37,6 @@ class TestConsole : public ProgramConsole {
   HeadlessHost& host_;
 };
 
-class NoShortcuts : public ShortcutMaker {
- public:
-  ShortcutResult makeShortcut(const ShortcutRequest&) override { return {false, "none"}; }
-};
-
 std::set<std::string> namesIn(const std::filesystem::path& folder) {
   std::set<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(folder))
@@ -78,7 +73,7 @@ class DirectStart : public ::testing::Test {
   }
 
   GameFixture game;
-  NoShortcuts shortcuts;
+  RecordingShortcutMaker shortcuts;
   TestConsole console;
 };
 

@@ -9,21 +9,12 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-class RecordingShortcuts : public ShortcutMaker {
- public:
-  ShortcutResult makeShortcut(const ShortcutRequest& request) override {
-    requests.push_back(request);
-    return result;
-  }
-  std::vector<ShortcutRequest> requests;
-  ShortcutResult result{true, "/home/p/.local/share/applications/vornakstarter-frost.desktop"};
-};
-
 class Shortcuts : public ::testing::Test {
  protected:
   Shortcuts() {
     game.writeMod("frost.ini", "title=Frost Peak\nvdf=\n");
     game.writeMod("vornakgame.ini", "title=Vornak\nvdf=\n");
+    shortcuts.result = {true, "/home/p/.local/share/applications/vornakstarter-frost.desktop"};
   }
   HeadlessWindow& open() {
     dialog = std::make_unique<StarterDialog>(
@@ -32,7 +23,7 @@ class Shortcuts : public ::testing::Test {
     return *window;
   }
   GameFixture game;
-  RecordingShortcuts shortcuts;
+  RecordingShortcutMaker shortcuts;
   std::unique_ptr<StarterDialog> dialog;
   std::unique_ptr<HeadlessWindow> window;
 };

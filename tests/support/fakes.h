@@ -9,6 +9,7 @@
 #include "os/process_starter.h"
 #include "os/program_location.h"
 #include "os/settings_store.h"
+#include "os/shortcut_maker.h"
 
 namespace vs::test {
 
@@ -89,6 +90,17 @@ class FixedProgramLocation : public ProgramLocation {
 
  private:
   std::string path_;
+};
+
+// Records what it is asked to make and answers with `result`.
+class RecordingShortcutMaker : public ShortcutMaker {
+ public:
+  ShortcutResult makeShortcut(const ShortcutRequest& request) override {
+    requests.push_back(request);
+    return result;
+  }
+  std::vector<ShortcutRequest> requests;
+  ShortcutResult result{true, "/made"};
 };
 
 }  // namespace vs::test

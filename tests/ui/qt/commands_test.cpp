@@ -170,20 +170,11 @@ TEST(QtAbout, TheContextMenuOffersTheSystemMenuEntries) {
   EXPECT_FALSE(w.ended());
 }
 
-class RecordingShortcuts : public ShortcutMaker {
- public:
-  ShortcutResult makeShortcut(const ShortcutRequest& request) override {
-    made.push_back(request.configuration);
-    return {true, "/made"};
-  }
-  std::vector<std::string> made;
-};
-
 // A right click names the item under the pointer; the menu key and Shift+F10
 // the selected one.
 TEST(QtListMenu, EachWayToTheMenuMakesTheShortcutOfItsItem) {
   QtGame qt;
-  RecordingShortcuts shortcuts;
+  RecordingShortcutMaker shortcuts;
   qt.shortcuts = &shortcuts;
   qt.game.writeMod("a.ini", "title=A\nvdf=\n");
   qt.game.writeMod("b.ini", "title=B\nvdf=\n");
@@ -220,7 +211,9 @@ TEST(QtListMenu, EachWayToTheMenuMakesTheShortcutOfItsItem) {
     way();
   }
   EXPECT_EQ(entries, QStringList({"Create shortcut", "Create shortcut", "Create shortcut"}));
-  EXPECT_EQ(shortcuts.made, (std::vector<std::string>{"b.ini", "a.ini", "a.ini"}));
+  std::vector<std::string> made;
+  for (const ShortcutRequest& request : shortcuts.requests) made.push_back(request.configuration);
+  EXPECT_EQ(made, (std::vector<std::string>{"b.ini", "a.ini", "a.ini"}));
   QApplication::processEvents();
   EXPECT_EQ(qt.window().controlAs<QListView>(IDC_ARCHIVELOG)->model()->rowCount(), 3);
 }
