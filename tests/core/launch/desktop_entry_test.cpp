@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/launch/shortcut_name.h"
 #include "core/launch/windows_arguments.h"
 
@@ -67,12 +69,7 @@ TEST(DesktopEntry, OnlyOurEntryForTheSameStartIsOurs) {
 TEST(ShortcutNames, FileNamesHoldOnlyWhatTheSystemAllows) {
   EXPECT_EQ(desktopFileStem("Frost Peak.INI"), "vornakstarter-frost-peak");
   EXPECT_EQ(desktopFileStem("ice_2-x.ini"), "vornakstarter-ice_2-x");
-  struct Case {
-    std::string title;
-    int number;
-    std::string expected;
-  };
-  const Case cases[] = {
+  const std::tuple<std::string, int, std::string> cases[] = {
       {"Frost Peak", 1, "Frost Peak.lnk"},
       {"Frost Peak", 3, "Frost Peak (3).lnk"},
       {"A/B:C*D?\"E<F>G|H\\I", 1, "A_B_C_D__E_F_G_H_I.lnk"},
@@ -83,8 +80,8 @@ TEST(ShortcutNames, FileNamesHoldOnlyWhatTheSystemAllows) {
       {"COM10", 1, "COM10.lnk"},
       {"...", 1, "frost.ini.lnk"},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(windowsShortcutName(c.title, "frost.ini", c.number), c.expected) << c.title;
+  for (const auto& [title, number, expected] : cases)
+    EXPECT_EQ(windowsShortcutName(title, "frost.ini", number), expected) << title;
 }
 
 TEST(WindowsArguments, AQuotedArgumentSplitsBackToItself) {
