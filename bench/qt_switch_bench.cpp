@@ -19,10 +19,12 @@
 #include "bench_support.h"
 #include "dialog/resources.h"
 #include "dialog/starter_dialog.h"
+#include "os/posix/code_page_text.h"
 #include "os/posix/posix_file_system.h"
 #include "support/headless/headless_host.h"
 #include "support/paint_counter.h"
 #include "ui/qt/host.h"
+#include "ui/qt/widgets.h"
 
 namespace {
 
@@ -184,6 +186,7 @@ int main(int argc, char** argv) try {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr)
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
+  vs::useCodePageConverter(&vs::codePageToUtf8);
   vs::QtHost qtHost{vs::starterResources()};
   for (const Scale& scale : vs::bench::kSwitchScales) benchSwitch(qtHost, scale);
   return 0;

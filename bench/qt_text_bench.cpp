@@ -17,6 +17,7 @@
 #include "bench_support.h"
 #include "dialog/resources.h"
 #include "dialog/starter_dialog.h"
+#include "os/posix/code_page_text.h"
 #include "os/posix/posix_file_system.h"
 #include "ui/qt/host.h"
 #include "ui/qt/widgets.h"
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
   unsetenv("LC_ALL");
   unsetenv("LC_CTYPE");
   QApplication application(argc, argv);
+  vs::useCodePageConverter(&vs::codePageToUtf8);
   std::setlocale(LC_NUMERIC, "C");  // Qt took the Polish locale: keep the figures' points
   const fs::path start = fs::current_path();
   const fs::path root = fs::temp_directory_path() / "vs_qt_text_bench";

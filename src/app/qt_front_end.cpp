@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 
+#include "os/posix/code_page_text.h"
 #include "ui/qt/host.h"
 #include "ui/qt/widgets.h"
 
@@ -24,7 +25,9 @@ void useBundledPlugins(const char* executable) {
 class Module : public QtFrontEnd {
  public:
   Module(int* argc, char** argv, const char* executable, const ResourceTable& resources)
-      : application_((useBundledPlugins(executable), *argc), argv), host_(resources) {}
+      : application_((useBundledPlugins(executable), *argc), argv), host_(resources) {
+    useCodePageConverter(&codePageToUtf8);
+  }
 
   DialogHost& host() override { return host_; }
 

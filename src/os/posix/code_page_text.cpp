@@ -24,11 +24,38 @@ std::size_t sequenceLength(unsigned char lead) {
   return lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
 }
 
-// `text` through iconv from `from` to `to`. What the target cannot hold, or
-// the source leaves undefined, becomes "?", as Windows makes it; nullopt when
-// iconv knows no such conversion.
+// One converter kept for each thread and direction last used: a Qt log and a
+// mod list decode line after line, and opening one costs more than a line.
+iconv_t converterFor(const char* to, const char* from) {
+  struct Kept {
+    std::string to, from;
+    iconv_t converter = reinterpret_cast<iconv_t>(-1);
+    ~Kept() {
+      if (converter != reinterpret_cast<iconv_t>(-1))
+        ::iconv_close(converter);
+    }
+  };
+  thread_local Kept kept;
+  if (kept.converter == reinterpret_cast<iconv_t>(-1) || kept.to != to || kept.from != from) {
+    if (kept.converter != reinterpret_cast<iconv_t>(-1))
+      ::iconv_close(kept.converter);
+    kept.converter = ::iconv_open(to, from);
+    kept.to = to;
+    kept.from = from;
+  }
+  if (kept.converter != reinterpret_cast<iconv_t>(-1))
+    ::iconv(kept.converter, nullptr, nullptr, nullptr, nullptr);  // a fresh start
+  return kept.converter;
+}
+
+// `text` through iconv from `from` to `to`; nullopt when iconv knows no such
+// conversion. What the target cannot hold becomes "?", as Windows makes it:
+// from UTF-8 one "?" a character; from a code page (to UTF-8), a byte it
+// leaves undefined, or a lead byte without its trail, is the character of
+// the same number, as Windows shows the undefined bytes 0x80-0x9F, so
+// nothing is dropped.
 std::optional<std::string> convert(std::string_view text, const char* to, const char* from) {
-  const iconv_t converter = ::iconv_open(to, from);
+  const iconv_t converter = converterFor(to, from);
   if (converter == reinterpret_cast<iconv_t>(-1))
     return std::nullopt;
   const bool fromUtf8 = std::string_view(from) == "UTF-8";
@@ -51,16 +78,22 @@ std::optional<std::string> convert(std::string_view text, const char* to, const 
     }
   };
   while (!step(false) && inLeft > 0) {
-    if (done == encoded.size())
+    if (encoded.size() - done < 2)
       encoded.resize(encoded.size() * 2);
-    encoded[done++] = '?';
-    const std::size_t length = fromUtf8 ? sequenceLength(static_cast<unsigned char>(*in)) : 1;
-    const std::size_t skip = std::min(inLeft, length);
-    in += skip;
-    inLeft -= skip;
+    const auto byte = static_cast<unsigned char>(*in);
+    if (fromUtf8) {
+      encoded[done++] = '?';
+      const std::size_t skip = std::min(inLeft, sequenceLength(byte));
+      in += skip;
+      inLeft -= skip;
+    } else {
+      encoded[done++] = static_cast<char>(0xC0 | (byte >> 6));
+      encoded[done++] = static_cast<char>(0x80 | (byte & 0x3F));
+      ++in;
+      --inLeft;
+    }
   }
   step(true);
-  ::iconv_close(converter);
   encoded.resize(done);
   return encoded;
 }
@@ -78,10 +111,27 @@ std::string toLocaleCodePage(std::string_view text) {
   return toCodePage(text, environmentCodePage());
 }
 
+std::string codePageToUtf8(std::string_view bytes, int codePage) {
+  if (isAscii(bytes))
+    return std::string(bytes);
+  if (auto converted = convert(bytes, "UTF-8", codePageName(codePage).c_str()))
+    return std::move(*converted);
+  // No converter for it: each byte as the character of the same number.
+  std::string latin1;
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      latin1 += c;
+    } else {
+      latin1 += static_cast<char>(0xC0 | (byte >> 6));
+      latin1 += static_cast<char>(0x80 | (byte & 0x3F));
+    }
+  }
+  return latin1;
+}
+
 std::string toUtf8(std::string_view text, int codePage) {
-  if (isUtf8(text))
-    return std::string(text);
-  return convert(text, "UTF-8", codePageName(codePage).c_str()).value_or(std::string(text));
+  return isUtf8(text) ? std::string(text) : codePageToUtf8(text, codePage);
 }
 
 std::string fromLocaleCodePage(std::string_view text) {

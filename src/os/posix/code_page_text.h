@@ -15,8 +15,10 @@ std::string toCodePage(std::string_view text, int codePage);
 // The same in the code page of the launcher's locale, which Wine uses too.
 std::string toLocaleCodePage(std::string_view text);
 
-// The other way: text that is not UTF-8 is taken as `codePage` and given as
-// UTF-8, with "?" for bytes the code page leaves undefined. UTF-8 stays.
+// The other way: `bytes` in `codePage` as UTF-8; a byte the code page leaves
+// undefined is the character of the same number, so nothing is dropped.
+std::string codePageToUtf8(std::string_view bytes, int codePage);
+// The same for text that is not UTF-8 already; UTF-8 stays as it is.
 std::string toUtf8(std::string_view text, int codePage);
 // The same from the code page of the launcher's locale.
 std::string fromLocaleCodePage(std::string_view text);

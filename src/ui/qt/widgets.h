@@ -30,6 +30,11 @@ QString decodeBytes(std::string_view bytes);
 // The bytes in the given code page; an undefined byte shows as the character
 // of the same number.
 QString decodeCodePage(std::string_view bytes, int codePage);
+// The system's conversion of a code page's bytes to UTF-8, which the program
+// hands in before the first window (the front end knows no OS service).
+// Without one, bytes show as Latin-1.
+using CodePageToUtf8 = std::string (*)(std::string_view bytes, int codePage);
+void useCodePageConverter(CodePageToUtf8 convert);
 std::string encodeText(const QString& text);
 
 // The text a widget shows, whatever its kind; multi-line buttons wrap it.

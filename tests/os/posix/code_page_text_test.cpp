@@ -36,7 +36,7 @@ TEST(CodePageText, UnicodeLinesInTheAnsiCodePage) {
 }
 
 // The way back: the first six lines above return as they were; UTF-8 stays,
-// and a byte the code page leaves undefined becomes "?".
+// and a byte the code page leaves undefined is the character of that number.
 TEST(CodePageText, AnsiBytesBackToUtf8) {
   EXPECT_EQ(toUtf8("-name:Pog\xb3os", 1250), "-name:Pogłos");
   EXPECT_EQ(toUtf8("\xc3\xf0\xee\xe7\xe0 \xb8", 1251), "Гроза ё");
@@ -45,7 +45,7 @@ TEST(CodePageText, AnsiBytesBackToUtf8) {
   EXPECT_EQ(toUtf8("a\x81"
                    "b",
                    1252),
-            "a?b");
+            "a\u0081b");
 }
 
 }  // namespace

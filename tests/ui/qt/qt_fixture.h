@@ -19,9 +19,11 @@
 
 #include "dialog/resources.h"
 #include "dialog/starter_dialog.h"
-#include "ui/qt/host.h"
-#include "ui/qt/window.h"
+#include "os/posix/code_page_text.h"
 #include "support/game_fixture.h"
+#include "ui/qt/host.h"
+#include "ui/qt/widgets.h"
+#include "ui/qt/window.h"
 
 namespace vs::test {
 
@@ -36,6 +38,7 @@ inline QApplication& qtApplication() {
     static int argc = 1;
     static char name[] = "vs_qt_tests";
     static char* argv[] = {name, nullptr};
+    useCodePageConverter(&codePageToUtf8);
     return new QApplication(argc, argv);  // lives to the end of the process
   }();
   return *app;

@@ -13,6 +13,7 @@ namespace {
 // A title and a description as a mod author writes them on a Windows of
 // that language: the converter makes the bytes, the launcher shows them.
 TEST(QtTextCodec, TextsInTheCodePageOfTheLocale) {
+  useCodePageConverter(&codePageToUtf8);  // as the program does
   const struct {
     const char* locale;
     const char* title;
@@ -54,6 +55,7 @@ TEST(QtTextCodec, TextsInTheCodePageOfTheLocale) {
 // Bytes the code page leaves undefined, and a lead byte without its trail,
 // show as the character of the same number: nothing is dropped.
 TEST(QtTextCodec, UndefinedBytesAreShownNotDropped) {
+  useCodePageConverter(&codePageToUtf8);  // as the program does
   const struct {
     int codePage;
     const char* bytes;
