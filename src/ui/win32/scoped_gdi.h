@@ -23,6 +23,22 @@ class WindowDc {
   HDC dc_;
 };
 
+// A memory context compatible with `like` (null: the screen), deleted with it.
+class MemoryDc {
+ public:
+  explicit MemoryDc(HDC like) : dc_(::CreateCompatibleDC(like)) {}
+  ~MemoryDc() {
+    if (dc_ != nullptr)
+      ::DeleteDC(dc_);
+  }
+  MemoryDc(const MemoryDc&) = delete;
+  MemoryDc& operator=(const MemoryDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
 // `object` selected into `dc` for the scope; what was selected before comes back.
 class SelectedObject {
  public:

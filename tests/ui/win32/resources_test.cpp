@@ -15,6 +15,7 @@
 #include "dialog/resources.h"
 #include "support/win32_game.h"
 #include "ui/dialog_template.h"
+#include "ui/win32/scoped_gdi.h"
 
 namespace vs::test {
 namespace {
@@ -290,15 +291,14 @@ TEST_F(BuiltProgram, HoldsTheAboutStringIconAndBitmaps) {
   for (int bitmap : {IDB_MODIMAGES, IDB_BANNER})
     EXPECT_NE(::FindResourceA(module(), MAKEINTRESOURCEA(bitmap), MAKEINTRESOURCEA(2)), nullptr);
   // The strip: 30 images of 24 by 24.
-  HBITMAP strip = static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr),
-                                                    MAKEINTRESOURCEA(IDB_MODIMAGES), IMAGE_BITMAP,
-                                                    0, 0, LR_CREATEDIBSECTION));
-  ASSERT_NE(strip, nullptr);
+  const GdiObject<HBITMAP> strip(static_cast<HBITMAP>(
+      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_MODIMAGES), IMAGE_BITMAP, 0, 0,
+                   LR_CREATEDIBSECTION)));
+  ASSERT_NE(strip.get(), nullptr);
   BITMAP info{};
-  ::GetObjectA(strip, sizeof info, &info);
+  ::GetObjectA(strip.get(), sizeof info, &info);
   EXPECT_EQ(info.bmWidth, 720);
   EXPECT_EQ(info.bmHeight, 24);
-  ::DeleteObject(strip);
 }
 
 TEST_F(BuiltProgram, CarriesTheVersionRecord) {

@@ -9,6 +9,7 @@
 #include "dialog/resources.h"
 #include "support/win32_game.h"
 #include "ui/win32/bitmap_scaling.h"
+#include "ui/win32/scoped_gdi.h"
 
 namespace vs::test {
 namespace {
@@ -81,10 +82,9 @@ TEST_F(Win32Scaling, TheBannerFillsItsStatic) {
   EXPECT_EQ(shape.bmHeight, client.bottom);
   if (screenDpi() == 96) {  // the artwork's own size, not resampled
     const Image drawn = readBitmap(bitmap);
-    HBITMAP artwork = static_cast<HBITMAP>(::LoadImageA(
-        ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BANNER), IMAGE_BITMAP, 0, 0, 0));
-    const Image original = readBitmap(artwork);
-    ::DeleteObject(artwork);
+    const GdiObject<HBITMAP> artwork(static_cast<HBITMAP>(::LoadImageA(
+        ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BANNER), IMAGE_BITMAP, 0, 0, 0)));
+    const Image original = readBitmap(artwork.get());
     if (drawn.width == original.width && drawn.height == original.height) {
       EXPECT_EQ(drawn.pixels, original.pixels);
     }
@@ -104,27 +104,24 @@ TEST_F(Win32Scaling, ListImagesShowTheArtworkAtTheScaleWithItsMask) {
   EXPECT_EQ(width, size);
   ASSERT_EQ(::ImageList_GetImageCount(images), 30);
 
-  HBITMAP artwork = static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr),
-                                                      MAKEINTRESOURCEA(IDB_MODIMAGES), IMAGE_BITMAP,
-                                                      0, 0, LR_CREATEDIBSECTION));
-  const Image expected = scaleStrip(readBitmap(artwork), 24, size, size, 0xFFFFFF);
-  ::DeleteObject(artwork);
+  const GdiObject<HBITMAP> artwork(static_cast<HBITMAP>(
+      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_MODIMAGES), IMAGE_BITMAP, 0, 0,
+                   LR_CREATEDIBSECTION)));
+  const Image expected = scaleStrip(readBitmap(artwork.get()), 24, size, size, 0xFFFFFF);
   ASSERT_EQ(expected.width, size * 30);
 
-  HDC screen = ::GetDC(nullptr);
-  HDC dc = ::CreateCompatibleDC(screen);
-  HBITMAP canvas = ::CreateCompatibleBitmap(screen, size * 30, size);
-  ::ReleaseDC(nullptr, screen);
-  HGDIOBJ previous = ::SelectObject(dc, canvas);
-  HBRUSH brush = ::CreateSolidBrush(RGB(255, 0, 255));
-  const RECT all{0, 0, size * 30, size};
-  ::FillRect(dc, &all, brush);
-  ::DeleteObject(brush);
-  for (int i = 0; i < 30; ++i) ::ImageList_Draw(images, i, dc, i * size, 0, ILD_TRANSPARENT);
-  ::SelectObject(dc, previous);
-  ::DeleteDC(dc);
-  const Image drawn = readBitmap(canvas);
-  ::DeleteObject(canvas);
+  const WindowDc screen(nullptr);
+  const MemoryDc dc(screen.get());
+  const GdiObject<HBITMAP> canvas(::CreateCompatibleBitmap(screen.get(), size * 30, size));
+  {
+    const SelectedObject drawing(dc.get(), canvas.get());
+    const GdiObject<HBRUSH> brush(::CreateSolidBrush(RGB(255, 0, 255)));
+    const RECT all{0, 0, size * 30, size};
+    ::FillRect(dc.get(), &all, brush.get());
+    for (int i = 0; i < 30; ++i)
+      ::ImageList_Draw(images, i, dc.get(), i * size, 0, ILD_TRANSPARENT);
+  }
+  const Image drawn = readBitmap(canvas.get());
   ASSERT_EQ(drawn.pixels.size(), expected.pixels.size());
   int wrong = 0, masked = 0;
   for (std::size_t i = 0; i < drawn.pixels.size(); ++i) {

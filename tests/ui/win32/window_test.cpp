@@ -2,8 +2,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "support/win32_game.h"
 #include "ui/win32/resources.h"
+#include "ui/win32/scoped_gdi.h"
 
 namespace vs::test {
 namespace {
@@ -245,13 +248,15 @@ TEST_F(Win32DialogTest, EnterStartsAndEscapeExits) {
 // The pixels the icon covers where it is drawn at `at` in a window of `size`:
 // drawn over black and over white, a covered pixel is the same in both.
 std::vector<std::pair<POINT, COLORREF>> iconPixels(HICON icon, Size size, Size at) {
-  HDC screen = ::GetDC(nullptr);
-  HDC dc = ::CreateCompatibleDC(screen);
+  const WindowDc screen(nullptr);
+  const MemoryDc memory(screen.get());
+  HDC dc = memory.get();
   std::vector<std::pair<POINT, COLORREF>> covered;
   std::vector<COLORREF> overBlack;
   for (int brush : {BLACK_BRUSH, WHITE_BRUSH}) {
-    HBITMAP canvas = ::CreateCompatibleBitmap(screen, size.width, size.height);
-    HGDIOBJ before = ::SelectObject(dc, canvas);
+    const GdiObject<HBITMAP> canvas(
+        ::CreateCompatibleBitmap(screen.get(), size.width, size.height));
+    const SelectedObject drawing(dc, canvas.get());
     RECT all{0, 0, size.width, size.height};
     ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(brush)));
     ::DrawIcon(dc, at.width, at.height, icon);
@@ -264,11 +269,7 @@ std::vector<std::pair<POINT, COLORREF>> iconPixels(HICON icon, Size size, Size a
           covered.push_back({POINT{x, y}, pixel});
       }
     }
-    ::SelectObject(dc, before);
-    ::DeleteObject(canvas);
   }
-  ::DeleteDC(dc);
-  ::ReleaseDC(nullptr, screen);
   return covered;
 }
 
@@ -299,11 +300,10 @@ TEST_F(Win32DialogTest, MinimisedItPaintsItsIcon) {
   const auto expected = iconPixels(loadResourceIcon(game.host.instance(), IDR_MAINFRAME), size, at);
   ASSERT_FALSE(expected.empty());
   w.drawIcon(IDR_MAINFRAME, at.width, at.height);
-  HDC dc = ::GetDC(game.hwnd());
+  const WindowDc dc(game.hwnd());
   std::size_t missing = 0;
   for (const auto& [point, colour] : expected)
-    missing += ::GetPixel(dc, point.x, point.y) != colour;
-  ::ReleaseDC(game.hwnd(), dc);
+    missing += ::GetPixel(dc.get(), point.x, point.y) != colour;
   EXPECT_EQ(missing, 0u) << "of " << expected.size() << " icon pixels";
 
   // A paint draws the face only while minimised (where and which icon: the
@@ -321,10 +321,13 @@ TEST_F(Win32DialogTest, MinimisedItPaintsItsIcon) {
 // would miss it.
 TEST_F(Win32DialogTest, TheMaskColourIsAColourRefWithRedInTheLowByte) {
   Win32Window& w = game.open();
-  HDC dc = ::CreateCompatibleDC(nullptr);
-  HBITMAP strip = static_cast<HBITMAP>(::LoadImageA(
-      ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_MODIMAGES), IMAGE_BITMAP, 0, 0, 0));
-  HGDIOBJ before = ::SelectObject(dc, strip);
+  const MemoryDc memory(nullptr);
+  HDC dc = memory.get();
+  const GdiObject<HBITMAP> strip(static_cast<HBITMAP>(::LoadImageA(
+      ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_MODIMAGES), IMAGE_BITMAP, 0, 0, 0)));
+  const GdiObject<HBITMAP> canvas(::CreateCompatibleBitmap(WindowDc(nullptr).get(), 24, 24));
+  const GdiObject<HBRUSH> green(::CreateSolidBrush(RGB(0, 255, 0)));
+  std::optional<SelectedObject> selected(std::in_place, dc, strip.get());
   POINT at{-1, -1};
   for (int y = 0; y < 24 && at.x < 0; ++y) {
     for (int x = 0; x < 720 && at.x < 0; ++x) {
@@ -338,20 +341,11 @@ TEST_F(Win32DialogTest, TheMaskColourIsAColourRefWithRedInTheLowByte) {
       ::SendMessageA(game.item(IDC_MODLIST), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
   ASSERT_NE(images, nullptr);
   // Drawn over green, a masked pixel shows the green.
-  HDC screen = ::GetDC(nullptr);
-  HBITMAP canvas = ::CreateCompatibleBitmap(screen, 24, 24);
-  ::ReleaseDC(nullptr, screen);
-  ::SelectObject(dc, canvas);
+  selected.emplace(dc, canvas.get());
   RECT all{0, 0, 24, 24};
-  HBRUSH green = ::CreateSolidBrush(RGB(0, 255, 0));
-  ::FillRect(dc, &all, green);
+  ::FillRect(dc, &all, green.get());
   ::ImageList_Draw(images, at.x / 24, dc, 0, 0, ILD_TRANSPARENT);
   EXPECT_EQ(::GetPixel(dc, at.x % 24, at.y), RGB(0, 255, 0));
-  ::SelectObject(dc, before);
-  ::DeleteObject(green);
-  ::DeleteObject(canvas);
-  ::DeleteObject(strip);
-  ::DeleteDC(dc);
 }
 
 }  // namespace
