@@ -5,7 +5,7 @@ packages="cmake ninja-build g++ clang libclang-rt-14-dev clang-format libgtest-d
   libbenchmark-dev qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev xvfb xauth xdotool xclip x11-apps x11-utils
   imagemagick python3 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686 unzip file fonts-liberation2
-  wine wine64 fonts-wine procps locales"
+  wine wine64 fonts-wine procps locales desktop-file-utils libglib2.0-bin debootstrap"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
