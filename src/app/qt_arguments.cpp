@@ -28,10 +28,6 @@ bool isIn(std::string_view name, auto& table) {
   return false;
 }
 
-bool nonEmpty(const char* value) {
-  return value != nullptr && value[0] != '\0';
-}
-
 }  // namespace
 
 SplitArguments splitQtArguments(const std::vector<std::string>& argv) {
@@ -53,14 +49,6 @@ SplitArguments splitQtArguments(const std::vector<std::string>& argv) {
     }
   }
   return split;
-}
-
-bool windowSystemAvailable(const std::vector<std::string>& qtArguments, const char* qpaPlatform,
-                           const char* display, const char* waylandDisplay) {
-  for (const std::string& argument : qtArguments)
-    if (optionName(argument) == "platform")
-      return true;
-  return nonEmpty(qpaPlatform) || nonEmpty(display) || nonEmpty(waylandDisplay);
 }
 
 }  // namespace vs

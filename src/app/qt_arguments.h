@@ -16,8 +16,4 @@ struct SplitArguments {
 // that follows those that take one, go to Qt.
 SplitArguments splitQtArguments(const std::vector<std::string>& argv);
 
-// Whether Qt can open a window: a platform is named, or a display is there.
-bool windowSystemAvailable(const std::vector<std::string>& qtArguments, const char* qpaPlatform,
-                           const char* display, const char* waylandDisplay);
-
 }  // namespace vs

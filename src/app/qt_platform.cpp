@@ -96,6 +96,13 @@ QtPlatformChoice chooseQtPlatform(const std::vector<std::string>& arguments,
   return choice;
 }
 
+bool windowSystemAvailable(const std::vector<std::string>& arguments, const char* qpaPlatform,
+                           const char* display, const char* waylandDisplay) {
+  const auto named = [](const char* value) { return value != nullptr && value[0] != '\0'; };
+  return platformValue(arguments).has_value() || named(qpaPlatform) || named(display) ||
+         named(waylandDisplay);
+}
+
 std::set<std::string> platformPlugins(const std::string& folder) {
   constexpr std::string_view prefix = "libq";
   constexpr std::string_view suffix = ".so";
@@ -122,8 +129,7 @@ QtArguments releaseQtArguments(const std::vector<std::string>& arguments,
       std::filesystem::path(executable).parent_path() / pluginFolder / "platforms";
   const char* variable = std::getenv("QT_QPA_PLATFORM");
   QtPlatformChoice choice =
-      chooseQtPlatform(arguments,
-                       variable ? std::optional<std::string>(variable) : std::nullopt,
+      chooseQtPlatform(arguments, variable ? std::optional<std::string>(variable) : std::nullopt,
                        platformPlugins(platforms.string()));
   if (!choice.warning.empty())
     std::fprintf(stderr, "%s\n", choice.warning.c_str());

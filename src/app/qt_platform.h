@@ -26,6 +26,11 @@ QtPlatformChoice chooseQtPlatform(const std::vector<std::string>& arguments,
                                   const std::optional<std::string>& environment,
                                   const std::set<std::string>& bundled);
 
+// Whether Qt can open a window: a platform is named (-platform, which Qt
+// reads as `arguments` give it, or QT_QPA_PLATFORM), or a display is there.
+bool windowSystemAvailable(const std::vector<std::string>& arguments, const char* qpaPlatform,
+                           const char* display, const char* waylandDisplay);
+
 // The platform names of the plugin files in a folder (libqxcb.so -> "xcb").
 std::set<std::string> platformPlugins(const std::string& folder);
 

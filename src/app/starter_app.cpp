@@ -15,6 +15,21 @@ Services dialogServices(DialogHost& host, const OsServices& os) {
   return {host, os.files, os.processes, os.settings, os.location, &os.shortcuts};
 }
 
+// The launcher's dialog over a window that never shows, initialised with the
+// saved choices read and nothing written: a start or a listing without the
+// window does what the window would.
+struct HiddenDialog {
+  explicit HiddenDialog(const OsServices& os)
+      : settings(os.settings),
+        dialog({host, os.files, os.processes, settings, os.location}),
+        window(host.open(dialog)) {}
+
+  WindowlessHost host{starterResources()};
+  ReadOnlySettings settings;
+  StarterDialog dialog;
+  std::unique_ptr<MemoryWindow> window;  // null only without the template
+};
+
 }  // namespace
 
 StarterApp theApp;
@@ -53,14 +68,11 @@ int StarterApp::startDirectly(const std::string& name, const OsServices& os,
                               ProgramConsole& console) {
   std::vector<std::string> log;
   {
-    WindowlessHost windowless(starterResources());
-    ReadOnlySettings settings(os.settings);
-    StarterDialog hidden({windowless, os.files, os.processes, settings, os.location});
-    const auto window = windowless.open(hidden);
-    if (window && hidden.startConfiguration(name))
+    HiddenDialog hidden(os);
+    if (hidden.window && hidden.dialog.startConfiguration(name))
       return kExitDone;
-    if (window)
-      log = window->control(IDC_ARCHIVELOG).lines;
+    if (hidden.window)
+      log = hidden.window->control(IDC_ARCHIVELOG).lines;
   }
   console.reportFailedStart(log);
   if (!console.canShowWindows())
@@ -72,13 +84,10 @@ int StarterApp::startDirectly(const std::string& name, const OsServices& os,
 }
 
 int StarterApp::listConfigurations(const OsServices& os, ProgramConsole& console) {
-  WindowlessHost windowless(starterResources());
-  ReadOnlySettings settings(os.settings);
-  StarterDialog hidden({windowless, os.files, os.processes, settings, os.location});
-  const auto window = windowless.open(hidden);
+  HiddenDialog hidden(os);
   std::string listing;
-  if (window) {
-    for (const auto& [fileName, text] : hidden.listedConfigurations())
+  if (hidden.window) {
+    for (const auto& [fileName, text] : hidden.dialog.listedConfigurations())
       listing += fileName + '\t' + text + '\n';
   }
   console.print(listing);

@@ -30,13 +30,5 @@ TEST(QtArguments, QtsOptionsGoToQtAndTheRestToTheLauncher) {
   }
 }
 
-TEST(QtArguments, AWindowNeedsAPlatformOrADisplay) {
-  EXPECT_FALSE(windowSystemAvailable({"vs"}, nullptr, nullptr, ""));
-  EXPECT_TRUE(windowSystemAvailable({"vs"}, nullptr, ":0", nullptr));
-  EXPECT_TRUE(windowSystemAvailable({"vs"}, nullptr, nullptr, "wayland-0"));
-  EXPECT_TRUE(windowSystemAvailable({"vs"}, "offscreen", nullptr, nullptr));
-  EXPECT_TRUE(windowSystemAvailable({"vs", "-platform", "offscreen"}, nullptr, nullptr, nullptr));
-}
-
 }  // namespace
 }  // namespace vs

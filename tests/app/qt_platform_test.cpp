@@ -80,5 +80,13 @@ TEST(QtPlatform, PluginNamesComeFromTheFolder) {
   EXPECT_TRUE(platformPlugins((folder / "missing").string()).empty());
 }
 
+TEST(QtPlatform, AWindowNeedsAPlatformOrADisplay) {
+  EXPECT_FALSE(windowSystemAvailable({"vs"}, nullptr, nullptr, ""));
+  EXPECT_TRUE(windowSystemAvailable({"vs"}, nullptr, ":0", nullptr));
+  EXPECT_TRUE(windowSystemAvailable({"vs"}, nullptr, nullptr, "wayland-0"));
+  EXPECT_TRUE(windowSystemAvailable({"vs"}, "offscreen", nullptr, nullptr));
+  EXPECT_TRUE(windowSystemAvailable({"vs", "-platform", "offscreen"}, nullptr, nullptr, nullptr));
+}
+
 }  // namespace
 }  // namespace vs
