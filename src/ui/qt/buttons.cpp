@@ -71,12 +71,16 @@ int QtWindow::checkState(int id) const {
 
 void QtWindow::setCheckState(int id, int state) {
   if (auto* box = controlAs<QCheckBox>(id)) {
+    const Qt::CheckState wanted = state == 1   ? Qt::Checked
+                                  : state == 2 ? Qt::PartiallyChecked
+                                               : Qt::Unchecked;
+    // Qt repaints a box set to the state it shows; every exchange sets all.
+    if (box->checkState() == wanted)
+      return;
     const QSignalBlocker blocker(box);
     if (state == 2)
       box->setTristate(true);
-    box->setCheckState(state == 1   ? Qt::Checked
-                       : state == 2 ? Qt::PartiallyChecked
-                                    : Qt::Unchecked);
+    box->setCheckState(wanted);
   } else if (auto* button = controlAs<QAbstractButton>(id); button && button->isCheckable()) {
     const QSignalBlocker blocker(button);
     button->setChecked(state != 0);

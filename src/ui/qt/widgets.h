@@ -40,6 +40,9 @@ std::string encodeText(const QString& text);
 // The text a widget shows, whatever its kind; multi-line buttons wrap it.
 void showText(QWidget* widget, const QString& text);
 QString shownText(const QWidget* widget);
+// `text` as the widget holds it once shown: a plain-text edit parts lines
+// with LF alone.
+QString heldForm(const QWidget* widget, const QString& text);
 QString wrapCaption(const QString& text, const QFontMetrics& metrics, int width);
 void showButtonText(QAbstractButton& button, const QString& text);
 

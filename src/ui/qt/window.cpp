@@ -187,9 +187,17 @@ void QtWindow::setText(int id, const std::string& text) {
   QWidget* w = control(id);
   if (w == nullptr)
     return;
-  const QSignalBlocker blocker(w);
-  showText(w, decodeBytes(text));
-  texts_[id] = {text, shownText(w)};
+  // The exchange sets every text each time; setting the text a control
+  // already holds would move the caret and the scroll position of what the
+  // player is reading or typing.
+  const QString wanted = decodeBytes(text);
+  QString shown = shownText(w);
+  if (shown != heldForm(w, wanted)) {
+    const QSignalBlocker blocker(w);
+    showText(w, wanted);
+    shown = shownText(w);
+  }
+  texts_[id] = {text, shown};
 }
 
 void QtWindow::setVisible(int id, bool visible) {
@@ -273,11 +281,17 @@ void showText(QWidget* widget, const QString& text) {
   else if (auto* line = dynamic_cast<QLineEdit*>(widget))
     line->setText(text);
   else if (auto* edit = dynamic_cast<QPlainTextEdit*>(widget))
-    edit->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    edit->setPlainText(heldForm(edit, text));
   else if (auto* group = dynamic_cast<QGroupBox*>(widget))
     group->setTitle(text);
   else
     widget->setWindowTitle(text);
+}
+
+QString heldForm(const QWidget* widget, const QString& text) {
+  if (dynamic_cast<const QPlainTextEdit*>(widget) != nullptr)
+    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return text;
 }
 
 QString shownText(const QWidget* widget) {

@@ -23,7 +23,11 @@ std::string Win32Window::text(int id) const {
   return text;
 }
 
+// The exchange sets every text each time; setting the text a control
+// already holds would move the caret and the scroll position.
 void Win32Window::setText(int id, const std::string& text) {
+  if (this->text(id) == text)
+    return;
   Quiet quiet(*this);
   ::SetWindowTextA(item(id), text.c_str());
 }

@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -221,6 +222,37 @@ TEST(QtControls, SettingControlsFromCodeFiresNoHandler) {
   EXPECT_EQ(w.selectionMark(IDC_MODLIST), 1);
   EXPECT_EQ(w.checkState(IDC_DEVELOPMENT), 1);
   EXPECT_TRUE(qt.game.processes.starts.empty());
+}
+
+// Every exchange sets every control; one that changes nothing must leave
+// what the player is reading or typing where it is.
+TEST(QtControls, AnExchangeThatChangesNothingKeepsScrollAndCaret) {
+  QtGame qt;
+  std::string longText = "title=Long\nvdf=long.mod\ndescription=";
+  for (int i = 0; i < 200; ++i) longText += "many words of a long description ";
+  qt.game.writeMod("long.ini", longText + "\n");
+  QtWindow& w = qt.open();
+  auto* description = w.controlAs<QPlainTextEdit>(IDC_DESCRIPTION);
+  QScrollBar* bar = description->verticalScrollBar();
+  ASSERT_GT(bar->maximum(), 0);
+  bar->setValue(bar->maximum());
+  auto* parameters = w.controlAs<QLineEdit>(IDC_PARAMETERS);
+  parameters->setText("-a -b");
+  parameters->setCursorPosition(2);
+  w.setCheckState(IDC_WINDOWED, 1);
+
+  qt.dialog().UpdateData(true);
+  qt.dialog().UpdateData(false);
+
+  EXPECT_EQ(bar->value(), bar->maximum());
+  EXPECT_EQ(parameters->cursorPosition(), 2);
+  EXPECT_EQ(w.checkState(IDC_WINDOWED), 1);
+  // A changed member still reaches its control.
+  qt.dialog().parameters = "-c";
+  qt.dialog().windowed = 0;
+  qt.dialog().UpdateData(false);
+  EXPECT_EQ(parameters->text(), "-c");
+  EXPECT_EQ(w.checkState(IDC_WINDOWED), 0);
 }
 
 TEST(QtControls, CombosStartWithoutSelectionAndClearOutsideTheList) {

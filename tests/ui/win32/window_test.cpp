@@ -153,6 +153,24 @@ TEST_F(Win32DialogTest, AClickDescribesTheClickedItemAndIsRemembered) {
   EXPECT_THAT(game.text(IDC_DESCRIPTION), ::testing::StartsWith("title: Vornak\r\n"));
 }
 
+// Every exchange sets every control; one that changes nothing must leave
+// the caret where the player put it.
+TEST_F(Win32DialogTest, AnExchangeThatChangesNothingKeepsTheCaret) {
+  game.open();
+  game.type(IDC_PARAMETERS, "-a -b");
+  ::SendMessageA(game.item(IDC_PARAMETERS), EM_SETSEL, 2, 2);
+  game.dialog().UpdateData(true);
+  game.dialog().UpdateData(false);
+  DWORD start = 0, end = 0;
+  ::SendMessageA(game.item(IDC_PARAMETERS), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 2u);
+  EXPECT_EQ(end, 2u);
+  game.dialog().parameters = "-c";
+  game.dialog().UpdateData(false);
+  EXPECT_EQ(game.text(IDC_PARAMETERS), "-c");
+}
+
 TEST_F(Win32DialogTest, TheDevelopmentButtonSwitchesBetweenTheTwoFaces) {
   game.open();
   const int developmentControls[] = {IDC_ACTIONS,           IDC_CONVERTALL, IDC_CONVERTTEXTURES,
