@@ -22,7 +22,6 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using ::testing::UnorderedElementsAre;
 
 class PosixFiles : public ::testing::Test {
  protected:
@@ -49,7 +48,7 @@ TEST_F(PosixFiles, FindWithAnEmptyDirectorySearchesTheWorkingDirectory) {
   WorkingDirectoryGuard guard;
   writeFile(dir / "here.ini", "");
   fs::current_path(dir.path());
-  EXPECT_THAT(files.findByExtension("", ".ini"), UnorderedElementsAre("here.ini"));
+  EXPECT_THAT(files.findByExtension("", ".ini"), ElementsAre("here.ini"));
 }
 
 std::string readAll(ByteSource& source) {
